@@ -1,0 +1,25 @@
+# Options every target of ours links to, instead of directory-wide flags.
+
+option(FLIGHTCALC_WERROR "Treat compiler warnings as errors" OFF)
+
+add_library(flightcalc_warnings INTERFACE)
+target_compile_options(flightcalc_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+  -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference
+  $<$<BOOL:${FLIGHTCALC_WERROR}>:-Werror>)
+
+# Results are compared to the last of fifteen digits and every step is checked for
+# floating-point faults: no fused multiply-add, no fast-math, no folding that assumes
+# the default rounding mode or that arithmetic cannot trap.
+add_library(flightcalc_strict_fp INTERFACE)
+target_compile_options(flightcalc_strict_fp INTERFACE
+  -ffp-contract=off -fno-fast-math -ftrapping-math -frounding-math)
+
+# Address and undefined-behaviour sanitizers for the debug preset.
+option(FLIGHTCALC_SANITIZE "Build with address and undefined-behaviour sanitizers" OFF)
+add_library(flightcalc_sanitizers INTERFACE)
+if(FLIGHTCALC_SANITIZE)
+  target_compile_options(flightcalc_sanitizers INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(flightcalc_sanitizers INTERFACE -fsanitize=address,undefined)
+endif()
