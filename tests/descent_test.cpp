@@ -1,0 +1,47 @@
+#include "calc/descent.h"
+#include "convert/error.h"
+
+#include <gtest/gtest.h>
+
+#include <variant>
+
+namespace {
+
+using convert::ErrorCode;
+using convert::NumberFormat;
+
+const NumberFormat kPeriod{".", ","};
+const NumberFormat kComma{",", "\u00A0"};
+
+struct Row {
+    const char* altitude;
+    const NumberFormat* format;
+    std::variant<const char*, ErrorCode> expected;
+};
+
+class DescentDistance : public testing::TestWithParam<Row> {};
+
+TEST_P(DescentDistance, IsAltitudeTimesTwoHundredthsPlusFive) {
+    const Row& row = GetParam();
+    if (const auto* text = std::get_if<const char*>(&row.expected)) {
+        EXPECT_EQ(calc::descentDistance(row.altitude, *row.format), *text) << row.altitude;
+    } else {
+        try {
+            ADD_FAILURE() << row.altitude << " gave "
+                          << calc::descentDistance(row.altitude, *row.format);
+        } catch (const convert::Error& error) {
+            EXPECT_EQ(error.code(), std::get<ErrorCode>(row.expected));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DescentDistance, testing::Values(
+    Row{"9100", &kPeriod, "187"}, Row{"9100", &kComma, "187"},
+    Row{"", &kPeriod, "5"}, Row{"abc", &kPeriod, "5"},
+    Row{"-1000", &kPeriod, "-15"}, Row{"850,7", &kComma, "22"}, Row{"850", &kPeriod, "22"},
+    Row{"555", &kPeriod, "16.1"}, Row{"555", &kComma, "16,1"},
+    Row{"9 100 м", &kPeriod, "187"}, Row{"12000.5", &kPeriod, "245.01"},
+    Row{"1e308", &kPeriod, "2E+306"},
+    Row{"1e999", &kPeriod, ErrorCode::Overflow}, Row{"-1e999", &kComma, ErrorCode::Overflow}));
+
+}  // namespace
