@@ -1,0 +1,197 @@
+#include "form1.h"
+
+#include "error_box.h"
+
+#include "calc/descent.h"
+#include "convert/error.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <limits>
+
+namespace {
+
+const QColor kCaptionColour(0, 0, 192);
+
+enum class LabelStyle { Heading, FieldLabel, Note };
+
+struct LabelRow {
+    const char* name;
+    const char* caption;
+    QRect geometry;
+    LabelStyle style;
+    Qt::Alignment alignment;
+    int captions;  // number of the text box it captions, 0 for none
+};
+
+// Positions in pixels of the client area (15 twips each).
+const LabelRow kLabels[] = {
+    {"Label15", "Вычисление топлива", {48, 408, 241, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
+    {"Label1", "Высота, м", {64, 432, 57, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 3},
+    {"Label2", "Дальность, км", {40, 456, 81, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 4},
+    {"Label6", "Вес груза, кг", {48, 480, 73, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 5},
+    {"Label3", "Топливо на руление, кг", {-8, 504, 129, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 6},
+    {"Label5", "Запас, кг", {72, 528, 49, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 7},
+    {"Label11", "Вес топлива, кг", {40, 552, 81, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 8},
+    {"Label14", "Вычисление длины спуска", {280, 408, 185, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
+    {"Label9", "Высота полета, м", {240, 432, 97, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 1},
+    {"Label10", "Расстояние спуска, км", {216, 456, 121, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 2},
+    {"Label16", "Вычисление прибыли от рейса", {464, 408, 217, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
+    {"Label8", "Доход от груза, v$", {448, 432, 97, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 9},
+    {"Label12", "Цена топлива, v$", {456, 456, 89, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 10},
+    {"Label13", " Топлива на борту, кг", {432, 480, 113, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 11},
+    {"Label18", "Доход от рейса, v$", {448, 504, 97, 17}, LabelStyle::FieldLabel, Qt::AlignLeft, 12},
+    {"Label17", "Version 2.1", {608, 584, 73, 17}, LabelStyle::Note, Qt::AlignLeft, 0},
+};
+
+struct FieldRow {
+    int number;
+    const char* textAtStart;
+    QPoint position;
+    bool readOnly;
+};
+
+const QSize kFieldSize(89, 25);
+
+const FieldRow kFields[] = {
+    {3, "9100", {128, 432}, false},  {4, "2000", {128, 456}, false},
+    {5, "50000", {128, 480}, false}, {6, "1000", {128, 504}, false},
+    {7, "4500", {128, 528}, false},  {8, "", {128, 552}, false},
+    {1, "9100", {344, 432}, false},  {2, "", {344, 456}, true},
+    {9, "", {552, 432}, false},      {10, "", {552, 456}, false},
+    {11, "", {552, 480}, false},     {12, "", {552, 504}, true},
+};
+
+// The caption boxes were laid out for a small dialog font: a condensed sans at 7.5 pt
+// (10 pixels at 96 dpi) fits every caption inside its box.
+QFont dialogFont() {
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(7.5);
+    return font;
+}
+
+QFont headingFont() {
+    QFont font;
+    // Where the classic face is missing, a condensed sans keeps the three headings apart.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, QPoint position) {
+    auto* button = new QPushButton(QStringLiteral("Расчет"), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(QRect(position, kFieldSize));
+    // Outside a dialog, auto-default only lets Enter click the button that has the focus;
+    // no button becomes the window's default, so Enter in a text box presses nothing.
+    button->setAutoDefault(true);
+    return button;
+}
+
+}  // namespace
+
+Form1::Form1(convert::NumberFormat format, QWidget* parent)
+    : QWidget(parent), format_(std::move(format)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("B"));
+    setFont(dialogFont());
+    resize(681, 603);
+    buildControls();
+    setFocusOrder();
+    connect(command1_, &QPushButton::clicked, this, &Form1::command1Click);
+}
+
+QLineEdit* Form1::text(int number) const { return texts_.at(static_cast<std::size_t>(number)); }
+
+void Form1::buildControls() {
+    // Creation order is the stacking order: the picture, then the labels, then the boxes.
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(QPixmap(QStringLiteral(":/background.jpg")));
+    image->setGeometry(0, -8, 687, 619);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    for (const LabelRow& row : kLabels) {
+        auto* label = new QLabel(QString::fromUtf8(row.caption), this);
+        label->setObjectName(QLatin1String(row.name));
+        label->setGeometry(row.geometry);
+        label->setAlignment(row.alignment | Qt::AlignTop);
+        if (row.style != LabelStyle::Note) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, kCaptionColour);
+            label->setPalette(palette);
+        }
+        if (row.style == LabelStyle::Heading) {
+            label->setFont(headingFont());
+        }
+        if (row.captions != 0) {
+            captions_.at(static_cast<std::size_t>(row.captions)) = label;
+        }
+    }
+
+    for (const FieldRow& row : kFields) {
+        auto* field = new QLineEdit(QString::fromUtf8(row.textAtStart), this);
+        field->setObjectName(QStringLiteral("Text%1").arg(row.number));
+        field->setGeometry(QRect(row.position, kFieldSize));
+        field->setMaxLength(std::numeric_limits<int>::max());
+        field->setReadOnly(row.readOnly);
+        texts_.at(static_cast<std::size_t>(row.number)) = field;
+    }
+
+    command2_ = makeButton(this, "Command2", {128, 576});
+    command1_ = makeButton(this, "Command1", {344, 480});
+    command3_ = makeButton(this, "Command3", {552, 528});
+}
+
+void Form1::setFocusOrder() {
+    // Not the visual order: the two lower-numbered buttons, the fields by number, Command3.
+    QWidget* previous = command1_;
+    auto chain = [&previous](QWidget* next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    chain(command2_);
+    for (int number = 1; number <= 12; ++number) {
+        chain(text(number));
+    }
+    chain(command3_);
+    command1_->setFocus();
+}
+
+std::string Form1::read(int number) const { return text(number)->text().toStdString(); }
+
+QString Form1::captionOf(const QLineEdit* field) const {
+    for (std::size_t number = 1; number < texts_.size(); ++number) {
+        if (texts_.at(number) == field && captions_.at(number) != nullptr) {
+            return captions_.at(number)->text().trimmed();
+        }
+    }
+    return {};
+}
+
+void Form1::run(QLineEdit* output, std::initializer_list<QLineEdit*> inputs,
+                const std::function<std::string()>& calculate) {
+    try {
+        output->setText(QString::fromStdString(calculate()));
+    } catch (const convert::Error& error) {
+        QString caption;
+        if (const auto input = error.input(); input && *input >= 0 &&
+                                              static_cast<std::size_t>(*input) < inputs.size()) {
+            caption = captionOf(*(inputs.begin() + *input));
+        }
+        showErrorBox(this, error, caption);
+    }
+}
+
+void Form1::command1Click() {
+    run(text(2), {text(1)}, [this] { return calc::descentDistance(read(1), format_); });
+}

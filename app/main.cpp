@@ -1,0 +1,37 @@
+#include "form1.h"
+#include "locale_format.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QScreen>
+#include <QStyle>
+
+#include <cstdio>
+
+namespace {
+
+// Without a display the toolkit would abort with a stack of messages; one clear line instead.
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (!hasDisplay()) {
+        std::fputs("flightcalc: no display to open the window on (DISPLAY is not set)\n", stderr);
+        return 1;
+    }
+#endif
+    QApplication app(argc, argv);
+    Form1 window(numberFormatOf(QLocale::system()));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                               screen->availableGeometry()));
+    }
+    window.show();
+    return QApplication::exec();
+}
