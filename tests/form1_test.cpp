@@ -1,5 +1,8 @@
+#include "error_box.h"
 #include "form1.h"
 #include "locale_format.h"
+
+#include "convert/error.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -245,6 +248,15 @@ TEST_F(Form1Test, AFailureShowsTheErrorBoxAndKeepsEveryField) {
         EXPECT_EQ(window_->text(n)->text(), before[static_cast<std::size_t>(n - 1)]) << n;
     }
     EXPECT_EQ(window_->text(2)->text(), "187");
+}
+
+TEST(ErrorMessage, NamesTheErrorByNumberAndTheFieldWhereKnown) {
+    using convert::Error;
+    using convert::ErrorCode;
+    EXPECT_EQ(errorMessage(Error(ErrorCode::DivisionByZero)),
+              "Ошибка 11: деление на ноль\n\nРасчет не выполнен; введенные данные сохранены.");
+    EXPECT_TRUE(errorMessage(Error(ErrorCode::TypeMismatch), "Вес груза, кг")
+                    .startsWith("Ошибка 13: несоответствие типов\nПоле «Вес груза, кг» не содержит числа."));
 }
 
 TEST(NumberFormatOf, TakesTheSeparatorsOfTheLocale) {
