@@ -1,5 +1,6 @@
 #include "calc/descent.h"
 #include "convert/error.h"
+#include "error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +27,9 @@ TEST_P(DescentDistance, IsAltitudeTimesTwoHundredthsPlusFive) {
     if (const auto* text = std::get_if<const char*>(&row.expected)) {
         EXPECT_EQ(calc::descentDistance(row.altitude, *row.format), *text) << row.altitude;
     } else {
-        try {
-            ADD_FAILURE() << row.altitude << " gave "
-                          << calc::descentDistance(row.altitude, *row.format);
-        } catch (const convert::Error& error) {
-            EXPECT_EQ(error.code(), std::get<ErrorCode>(row.expected));
-        }
+        EXPECT_EQ(errorOf([&] { return calc::descentDistance(row.altitude, *row.format); }),
+                  std::get<ErrorCode>(row.expected))
+            << row.altitude;
     }
 }
 
