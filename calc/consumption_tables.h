@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace calc {
+
+// The aircraft's cruise consumption: a base figure falling with the altitude, plus a figure per
+// kilogram of mass that steps by altitude band. Altitudes in m, masses in kg, consumption in kg
+// per 100 km. A band holds its lower edge and not its upper one (6000 m is in the 6000 band);
+// bands are chosen by exact comparisons, with no tolerance.
+
+struct BaseConsumptionBand {
+    double lower;
+    double upper;
+    double knot;  // altitude at which the base consumption is `base`
+    double base;
+    double fall;  // kg/100 km less for each metre above the knot
+};
+
+struct WeightCoefficientBand {
+    double lower;
+    double upper;
+    double coefficient;  // kg/100 km per kg of mass
+};
+
+// Each row meets the next at its upper edge: 1439 - 1000 x 0.071 = 1368, and so on.
+inline constexpr std::array<BaseConsumptionBand, 7> kBaseConsumption{{
+    {5000, 6000, 5000, 1439, 0.071},
+    {6000, 7000, 6000, 1368, 0.191},
+    {7000, 8000, 7000, 1177, 0.221},
+    {8000, 9000, 8000, 956, 0.164},
+    {9000, 10000, 9000, 792, 0.119},
+    {10000, 11000, 10000, 673, 0.076},
+    {11000, 12000, 11000, 597, 0.071},
+}};
+
+inline constexpr std::array<WeightCoefficientBand, 5> kWeightCoefficient{{
+    {5000, 6000, 0.0042},
+    {6000, 7000, 0.0023},
+    {7000, 8000, 0.0021},
+    {8000, 9000, 0.002},
+    {9000, 12000, 0.001},
+}};
+
+inline constexpr double kMinCargo = 0;
+inline constexpr double kMaxCargo = 50000;
+
+// Base consumption of the band that S selects, by its formula applied to V: base - (V - knot)
+// x fall. V is not tested against the band. No value when S is outside 5000 <= S < 12000.
+// The steps are fault-checked and throw convert::Error.
+[[nodiscard]] std::optional<double> baseConsumption(double s, double v);
+
+// The weight coefficient of the band that S selects; no value outside 5000 <= S < 12000.
+[[nodiscard]] std::optional<double> weightCoefficient(double s);
+
+// base consumption(S, V) + mass x weight coefficient(S), fault-checked; no value out of range.
+[[nodiscard]] std::optional<double> consumptionRate(double s, double v, double mass);
+
+[[nodiscard]] bool altitudeInRange(double s);      // 5000 <= S < 12000
+[[nodiscard]] bool cargoInRange(double cargo);     // 0 <= cargo <= 50000
+
+}  // namespace calc
