@@ -35,3 +35,10 @@ void showErrorBox(QWidget* parent, const convert::Error& error, const QString& f
                     errorMessage(error, fieldCaption), QMessageBox::Ok, parent);
     box.exec();
 }
+
+void showOutOfRangeWarning(QWidget* parent) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Ошибка"),
+                    QStringLiteral("Неправильно введен эшелон и/или вес груза"), QMessageBox::Ok,
+                    parent);
+    box.exec();
+}

@@ -14,3 +14,7 @@ class Error;
 
 // A modal critical box with one OK button; the window and its fields stay as they were.
 void showErrorBox(QWidget* parent, const convert::Error& error, const QString& fieldCaption = {});
+
+// The fuel calculator's warning that the altitude or the cargo is outside the aircraft's
+// ranges: a modal box with the exclamation icon and one OK button.
+void showOutOfRangeWarning(QWidget* parent);

@@ -3,6 +3,8 @@
 #include "error_box.h"
 
 #include "calc/descent.h"
+#include "calc/flight_profit.h"
+#include "calc/fuel_estimate.h"
 #include "convert/error.h"
 
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 
 #include <limits>
+#include <variant>
 
 namespace {
 
@@ -108,6 +111,8 @@ Form1::Form1(convert::NumberFormat format, QWidget* parent)
     buildControls();
     setFocusOrder();
     connect(command1_, &QPushButton::clicked, this, &Form1::command1Click);
+    connect(command2_, &QPushButton::clicked, this, &Form1::command2Click);
+    connect(command3_, &QPushButton::clicked, this, &Form1::command3Click);
 }
 
 QLineEdit* Form1::text(int number) const { return texts_.at(static_cast<std::size_t>(number)); }
@@ -179,9 +184,11 @@ QString Form1::captionOf(const QLineEdit* field) const {
 }
 
 void Form1::run(QLineEdit* output, std::initializer_list<QLineEdit*> inputs,
-                const std::function<std::string()>& calculate) {
+                const std::function<std::optional<std::string>()>& calculate) {
     try {
-        output->setText(QString::fromStdString(calculate()));
+        if (const auto result = calculate()) {
+            output->setText(QString::fromStdString(*result));
+        }
     } catch (const convert::Error& error) {
         QString caption;
         if (const auto input = error.input(); input && *input >= 0 &&
@@ -194,4 +201,28 @@ void Form1::run(QLineEdit* output, std::initializer_list<QLineEdit*> inputs,
 
 void Form1::command1Click() {
     run(text(2), {text(1)}, [this] { return calc::descentDistance(read(1), format_); });
+}
+
+void Form1::command2Click() {
+    run(text(8), {text(3), text(4), text(5), text(6), text(7)},
+        [this]() -> std::optional<std::string> {
+            const std::string altitude = read(3), range = read(4), cargo = read(5),
+                              taxiFuel = read(6), reserve = read(7);
+            auto estimate =
+                calc::fuelEstimate({altitude, range, cargo, taxiFuel, reserve}, format_);
+            if (auto* fuel = std::get_if<std::string>(&estimate)) {
+                return std::move(*fuel);
+            }
+            // No figure is computed past the warning: Text8 keeps what it had.
+            showOutOfRangeWarning(this);
+            return std::nullopt;
+        });
+}
+
+void Form1::command3Click() {
+    run(text(12), {text(8), text(11), text(10), text(9)}, [this] {
+        const std::string fuelWeight = read(8), fuelOnBoard = read(11), fuelPrice = read(10),
+                          cargoIncome = read(9);
+        return calc::flightProfit({fuelWeight, fuelOnBoard, fuelPrice, cargoIncome}, format_);
+    });
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -28,11 +29,13 @@ private:
     void buildControls();
     void setFocusOrder();
     void command1Click();
+    void command2Click();
+    void command3Click();
 
-    // Runs one calculator and writes its result into the output field as the last step; on a
-    // failure the output field keeps its text and the error box names the failure.
+    // Runs one calculator and writes its result, if it gives one, into the output field as the
+    // last step; on a failure the output field keeps its text and the error box names it.
     void run(QLineEdit* output, std::initializer_list<QLineEdit*> inputs,
-             const std::function<std::string()>& calculate);
+             const std::function<std::optional<std::string>()>& calculate);
     [[nodiscard]] std::string read(int number) const;
     [[nodiscard]] QString captionOf(const QLineEdit* field) const;
 

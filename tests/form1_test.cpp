@@ -19,6 +19,8 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -46,8 +48,8 @@ protected:
 
     QWidget* focused() const { return QApplication::focusWidget(); }
 
-    // Clicks Command1 and, while the error box is open, hands it to inspect and then presses OK.
-    void clickThroughBox(const std::function<void(QMessageBox*)>& inspect) {
+    // Clicks the button and, while the box it opens is up, hands it to inspect and presses OK.
+    void clickThroughBox(const char* button, const std::function<void(QMessageBox*)>& inspect) {
         bool seen = false;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -56,8 +58,8 @@ protected:
             inspect(box);
             box->button(QMessageBox::Ok)->click();
         });
-        control<QPushButton>("Command1")->click();
-        EXPECT_TRUE(seen);
+        control<QPushButton>(button)->click();
+        EXPECT_TRUE(seen) << button;
     }
 
     std::unique_ptr<Form1> window_;
@@ -236,7 +238,7 @@ TEST_F(Form1Test, AFailureShowsTheErrorBoxAndKeepsEveryField) {
     for (int n = 1; n <= 12; ++n) {
         before.push_back(window_->text(n)->text());
     }
-    clickThroughBox([](QMessageBox* box) {
+    clickThroughBox("Command1", [](QMessageBox* box) {
         EXPECT_TRUE(box->isModal());
         EXPECT_EQ(box->icon(), QMessageBox::Critical);
         EXPECT_EQ(box->windowTitle(), "Ошибка");
@@ -248,6 +250,66 @@ TEST_F(Form1Test, AFailureShowsTheErrorBoxAndKeepsEveryField) {
         EXPECT_EQ(window_->text(n)->text(), before[static_cast<std::size_t>(n - 1)]) << n;
     }
     EXPECT_EQ(window_->text(2)->text(), "187");
+}
+
+TEST_F(Form1Test, ProfitUsesTheFuelWeightJustEstimatedOrTyped) {
+    struct Case {
+        const convert::NumberFormat* format;
+        const char* fuel;
+        const char* profit;  // of that fuel at price 2 with 1000 kg on board and 100000 v$
+    };
+    for (const Case& c : {Case{&kPeriod, "26795.4987246009", "36336.709147685"},
+                          Case{&kComma, "26795,4910811456", "36337,94"}}) {
+        open(*c.format);
+        window_->text(9)->setText(QStringLiteral("100000"));
+        window_->text(10)->setText(QStringLiteral("2"));
+        window_->text(11)->setText(QStringLiteral("1000"));
+        control<QPushButton>("Command2")->click();
+        EXPECT_EQ(window_->text(8)->text(), c.fuel);
+        control<QPushButton>("Command3")->click();
+        EXPECT_EQ(window_->text(12)->text(), c.profit);
+    }
+    window_->text(8)->clear();
+    window_->text(8)->setFocus();
+    QTest::keyClicks(window_->text(8), "500");
+    window_->text(9)->setText(QStringLiteral("1000"));
+    window_->text(11)->setText(QStringLiteral("100"));
+    QTest::keyClick(control<QPushButton>("Command3"), Qt::Key_Space);
+    EXPECT_EQ(window_->text(12)->text(), "12,8");
+}
+
+TEST_F(Form1Test, OutOfRangeWarnsInAModalBoxAndKeepsTheFuelWeight) {
+    for (const auto& [field, text] : {std::pair{3, "12000"}, std::pair{3, "4999"},
+                                      std::pair{5, "50001"}, std::pair{5, "-1"}}) {
+        open(kPeriod);
+        window_->text(8)->setText(QStringLiteral("1234"));
+        window_->text(field)->setText(QString::fromUtf8(text));
+        clickThroughBox("Command2", [](QMessageBox* box) {
+            EXPECT_TRUE(box->isModal());
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(box->windowTitle(), "Ошибка");
+            EXPECT_EQ(box->text(), "Неправильно введен эшелон и/или вес груза");
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        });
+        EXPECT_EQ(window_->text(8)->text(), "1234") << text;
+        EXPECT_EQ(window_->text(field)->text(), text);
+    }
+}
+
+TEST_F(Form1Test, ANonNumberAltitudeOrCargoNamesItsFieldAndKeepsTheFuelWeight) {
+    for (const auto& [field, text, caption] :
+         {std::tuple{3, "", "Высота, м"}, std::tuple{5, "груз", "Вес груза, кг"}}) {
+        open(kPeriod);
+        window_->text(8)->setText(QStringLiteral("1234"));
+        window_->text(field)->setText(QString::fromUtf8(text));
+        clickThroughBox("Command2", [caption = QString::fromUtf8(caption)](QMessageBox* box) {
+            EXPECT_EQ(box->icon(), QMessageBox::Critical);
+            EXPECT_TRUE(box->text().startsWith("Ошибка 13: несоответствие типов"));
+            EXPECT_TRUE(box->text().contains(caption)) << box->text().toStdString();
+        });
+        EXPECT_EQ(window_->text(8)->text(), "1234");
+        EXPECT_EQ(window_->text(field)->text(), QString::fromUtf8(text));
+    }
 }
 
 TEST(ErrorMessage, NamesTheErrorByNumberAndTheFieldWhereKnown) {
