@@ -188,6 +188,8 @@ void Form1::run(QLineEdit* output, std::initializer_list<QLineEdit*> inputs,
     try {
         if (const auto result = calculate()) {
             output->setText(QString::fromStdString(*result));
+            // A long figure is wider than its box: show its leading digits, not its tail.
+            output->setCursorPosition(0);
         }
     } catch (const convert::Error& error) {
         QString caption;

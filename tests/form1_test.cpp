@@ -266,6 +266,7 @@ TEST_F(Form1Test, ProfitUsesTheFuelWeightJustEstimatedOrTyped) {
         window_->text(11)->setText(QStringLiteral("1000"));
         control<QPushButton>("Command2")->click();
         EXPECT_EQ(window_->text(8)->text(), c.fuel);
+        EXPECT_EQ(window_->text(8)->cursorPosition(), 0) << "shows the leading digits";
         control<QPushButton>("Command3")->click();
         EXPECT_EQ(window_->text(12)->text(), c.profit);
     }
