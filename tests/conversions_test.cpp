@@ -2,6 +2,7 @@
 #include "convert/number_text.h"
 #include "convert/parse.h"
 #include "error_of.h"
+#include "formats.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@ namespace {
 using convert::ErrorCode;
 using convert::NumberFormat;
 
-const NumberFormat kPeriod{".", ","};
 const NumberFormat kComma{",", "\u00A0"};  // as Qt gives Russian
 const NumberFormat kPeriodNoGroups{".", ""};
 constexpr double kInf = std::numeric_limits<double>::infinity();

@@ -1,6 +1,7 @@
 #include "calc/descent.h"
 #include "convert/error.h"
 #include "error_of.h"
+#include "formats.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,6 @@ namespace {
 using convert::ErrorCode;
 using convert::NumberFormat;
 
-const NumberFormat kPeriod{".", ","};
 const NumberFormat kComma{",", "\u00A0"};
 
 struct Row {

@@ -3,6 +3,7 @@
 #include "locale_format.h"
 
 #include "convert/error.h"
+#include "formats.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,7 +26,6 @@
 
 namespace {
 
-const convert::NumberFormat kPeriod{".", ","};
 const convert::NumberFormat kComma{",", "\u00A0"};
 
 class Form1Test : public testing::Test {

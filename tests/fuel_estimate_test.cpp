@@ -1,5 +1,6 @@
 #include "calc/fuel_estimate.h"
 #include "convert/error.h"
+#include "formats.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@ using calc::OutOfRange;
 using convert::ErrorCode;
 using convert::NumberFormat;
 
-const NumberFormat kPeriod{".", ","};
 const NumberFormat kComma{",", "\u00A0"};
 
 // A failure: its code and the input it names, if any.

@@ -2,6 +2,7 @@
 #include "convert/error.h"
 #include "convert/working_value.h"
 #include "error_of.h"
+#include "formats.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,6 @@ using convert::NumberFormat;
 using convert::Operation;
 using convert::WorkingValue;
 
-const NumberFormat kPeriod{".", ","};
 const NumberFormat kComma{",", "\u00A0"};
 
 WorkingValue i16(int v) { return WorkingValue(static_cast<std::int16_t>(v)); }
