@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "locale_format.h"
+#include "runtime_folder.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 #endif
+    provideRuntimeFolder();
     QApplication app(argc, argv);
     Form1 window(numberFormatOf(QLocale::system()));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

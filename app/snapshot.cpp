@@ -1,6 +1,7 @@
 // Renders the calculator window into a PNG without a display, for machines that have none.
 #include "form1.h"
 #include "locale_format.h"
+#include "runtime_folder.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    provideRuntimeFolder();
     QApplication app(argc, argv);
     Form1 window(numberFormatOf(QLocale::system()));
     window.show();

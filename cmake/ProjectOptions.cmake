@@ -22,4 +22,6 @@ if(FLIGHTCALC_SANITIZE)
   target_compile_options(flightcalc_sanitizers INTERFACE
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(flightcalc_sanitizers INTERFACE -fsanitize=address,undefined)
+  target_sources(flightcalc_sanitizers INTERFACE
+    $<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>:${CMAKE_CURRENT_LIST_DIR}/sanitizer_options.cpp>)
 endif()

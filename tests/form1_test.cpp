@@ -155,6 +155,11 @@ TEST_F(Form1Test, LabelsHaveTheirCaptionsColoursAndAlignment) {
         }
         // A caption that does not fit its box would be cut off at the picture's edge.
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << c.name;
+        // Whatever the locale, every Cyrillic letter is drawn, not shown as a box.
+        for (const char32_t letter : label->text().toUcs4()) {
+            EXPECT_TRUE(label->fontMetrics().inFontUcs4(letter)) << c.name << " U+" << std::hex
+                                                                 << static_cast<unsigned>(letter);
+        }
     }
 }
 
@@ -325,6 +330,20 @@ TEST(ErrorMessage, NamesTheErrorByNumberAndTheFieldWhereKnown) {
 TEST(NumberFormatOf, TakesTheSeparatorsOfTheLocale) {
     EXPECT_EQ(numberFormatOf(QLocale::c()), kPeriod);
     EXPECT_EQ(numberFormatOf(QLocale(QLocale::Russian, QLocale::Russia)), kComma);
+}
+
+// Cron jobs, containers and env -i start programs with no locale at all.
+TEST(NumberFormatOf, IsThePeriodWhereNoLocaleIsSet) {
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty() && value != "C" && value != "POSIX" && !value.startsWith("C.")) {
+            GTEST_SKIP() << variable << " is set to " << value.constData();
+        }
+    }
+    EXPECT_EQ(numberFormatOf(QLocale::system()), kPeriod);
+    Form1 window(numberFormatOf(QLocale::system()));
+    window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    EXPECT_EQ(window.text(8)->text(), "26795.4987246009");
 }
 
 }  // namespace
