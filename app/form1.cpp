@@ -90,14 +90,23 @@ QFont headingFont() {
     return font;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, QPoint position) {
+// The three buttons share their caption; a screen reader tells them apart by their column.
+QPushButton* makeButton(QWidget* parent, const char* name, QPoint position, const char* column) {
     auto* button = new QPushButton(QStringLiteral("Расчет"), parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(QRect(position, kFieldSize));
+    button->setAccessibleDescription(QString::fromUtf8(column));
     // Outside a dialog, auto-default only lets Enter click the button that has the focus;
     // no button becomes the window's default, so Enter in a text box presses nothing.
     button->setAutoDefault(true);
     return button;
+}
+
+// On a high-density screen the picture painted at twice the size keeps its edges sharp; the
+// @2x name makes Qt load it with a device pixel ratio of 2, the same 687 x 619 on screen.
+QPixmap backgroundPicture(qreal devicePixelRatio) {
+    return QPixmap(devicePixelRatio > 1.0 ? QStringLiteral(":/background@2x.jpg")
+                                          : QStringLiteral(":/background.jpg"));
 }
 
 }  // namespace
@@ -121,7 +130,7 @@ void Form1::buildControls() {
     // Creation order is the stacking order: the picture, then the labels, then the boxes.
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap(QStringLiteral(":/background.jpg")));
+    image->setPixmap(backgroundPicture(devicePixelRatioF()));
     image->setGeometry(0, -8, 687, 619);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -152,9 +161,15 @@ void Form1::buildControls() {
         texts_.at(static_cast<std::size_t>(row.number)) = field;
     }
 
-    command2_ = makeButton(this, "Command2", {128, 576});
-    command1_ = makeButton(this, "Command1", {344, 480});
-    command3_ = makeButton(this, "Command3", {552, 528});
+    // A screen reader announces each box by its caption.
+    for (std::size_t number = 1; number < texts_.size(); ++number) {
+        captions_.at(number)->setBuddy(texts_.at(number));
+        texts_.at(number)->setAccessibleName(captions_.at(number)->text().trimmed());
+    }
+
+    command2_ = makeButton(this, "Command2", {128, 576}, "Вычисление топлива");
+    command1_ = makeButton(this, "Command1", {344, 480}, "Вычисление длины спуска");
+    command3_ = makeButton(this, "Command3", {552, 528}, "Вычисление прибыли от рейса");
 }
 
 void Form1::setFocusOrder() {

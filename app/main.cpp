@@ -29,6 +29,8 @@ int main(int argc, char* argv[]) {
 #endif
     provideRuntimeFolder();
     QApplication app(argc, argv);
+    // Docks and task bars group the window with its menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(FLIGHTCALC_APP_ID));
     Form1 window(numberFormatOf(QLocale::system()));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),

@@ -5,6 +5,7 @@
 #include "convert/error.h"
 #include "formats.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -109,7 +110,70 @@ TEST_F(Form1Test, PlacesEveryControl) {
     const QObjectList& children = window_->children();
     EXPECT_EQ(children.indexOf(control("Image1")), 0);
     EXPECT_LT(children.indexOf(control("Label17")), children.indexOf(control("Text3")));
-    EXPECT_EQ(control<QLabel>("Image1")->pixmap().size(), QSize(687, 619));
+    EXPECT_EQ(control<QLabel>("Image1")->pixmap().deviceIndependentSize(), QSizeF(687, 619));
+}
+
+// Run at QT_SCALE_FACTOR=2 too: the same layout with the picture painted at twice the size.
+TEST_F(Form1Test, PictureMatchesTheScreenDensity) {
+    const QPixmap picture = control<QLabel>("Image1")->pixmap();
+    const qreal ratio = window_->devicePixelRatioF();
+    if (qgetenv("QT_SCALE_FACTOR") == "2") {
+        ASSERT_EQ(ratio, 2.0);
+    }
+    EXPECT_EQ(picture.devicePixelRatio(), ratio > 1.0 ? 2.0 : 1.0);
+    EXPECT_EQ(picture.size(), (QSizeF(687, 619) * picture.devicePixelRatio()).toSize());
+}
+
+TEST_F(Form1Test, ScreenReadersHearEveryFieldByItsCaption) {
+    const char* const captions[] = {"",
+                                    "Высота полета, м",
+                                    "Расстояние спуска, км",
+                                    "Высота, м",
+                                    "Дальность, км",
+                                    "Вес груза, кг",
+                                    "Топливо на руление, кг",
+                                    "Запас, кг",
+                                    "Вес топлива, кг",
+                                    "Доход от груза, v$",
+                                    "Цена топлива, v$",
+                                    "Топлива на борту, кг",
+                                    "Доход от рейса, v$"};
+    for (int n = 1; n <= 12; ++n) {
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(window_->text(n));
+        ASSERT_NE(field, nullptr);
+        EXPECT_EQ(field->text(QAccessible::Name), QString::fromUtf8(captions[n])) << "Text" << n;
+        EXPECT_EQ(field->role(), QAccessible::EditableText) << "Text" << n;
+    }
+    for (const auto& [button, column] : {std::pair{"Command1", "Вычисление длины спуска"},
+                                         std::pair{"Command2", "Вычисление топлива"},
+                                         std::pair{"Command3", "Вычисление прибыли от рейса"}}) {
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control(button));
+        ASSERT_NE(access, nullptr);
+        EXPECT_EQ(access->text(QAccessible::Name), "Расчет") << button;
+        EXPECT_EQ(access->text(QAccessible::Description), QString::fromUtf8(column)) << button;
+    }
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(control("Image1"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(picture->text(QAccessible::Name).isEmpty()) << "the picture is decoration";
+    // The captions stay plain text: a buddy gives no access key without an ampersand.
+    for (const QLabel* label : window_->findChildren<QLabel*>()) {
+        EXPECT_FALSE(label->text().contains(QLatin1Char('&'))) << label->objectName().toStdString();
+    }
+}
+
+TEST(QuietStart, OpeningTheWindowReportsNothing) {
+    static QStringList messages;  // a message handler is a plain function
+    messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+    {
+        Form1 window(numberFormatOf(QLocale::system()));
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QApplication::processEvents();
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(Form1Test, LabelsHaveTheirCaptionsColoursAndAlignment) {

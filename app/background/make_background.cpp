@@ -438,15 +438,11 @@ void drawLogo(QPainter& p) {
     p.drawText(QRectF(c.x() - r, c.y() + 8, 2 * r, 16), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("ГР"));
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fputs("usage: make_background OUT.jpg\n", stderr);
-        return 2;
-    }
-    QGuiApplication app(argc, argv);
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+// The picture at `scale` times its size in pixels; at 2 the painter draws the same scene with
+// twice the detail, for screens with a device pixel ratio of 2.
+QImage paint(int scale) {
+    QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(QColor(200, 225, 250));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -462,9 +458,23 @@ int main(int argc, char* argv[]) {
     drawTitle(painter);
     drawLogo(painter);
     painter.end();
-    if (!image.save(QString::fromLocal8Bit(argv[1]), "JPG", 88)) {
-        std::fprintf(stderr, "make_background: cannot write %s\n", argv[1]);
-        return 1;
+    return image;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::fputs("usage: make_background OUT.jpg OUT@2x.jpg\n", stderr);
+        return 2;
+    }
+    QGuiApplication app(argc, argv);
+    for (const int scale : {1, 2}) {
+        const char* path = argv[scale];
+        if (!paint(scale).save(QString::fromLocal8Bit(path), "JPG", 88)) {
+            std::fprintf(stderr, "make_background: cannot write %s\n", path);
+            return 1;
+        }
     }
     return 0;
 }

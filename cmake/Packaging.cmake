@@ -1,0 +1,40 @@
+# The Debian package: `cpack -G DEB` in a release build tree (scripts/package does it all).
+
+set(CPACK_PACKAGE_NAME flightcalc)
+set(CPACK_PACKAGE_VENDOR "Flight Calculator developers")
+set(CPACK_PACKAGE_CONTACT "Flight Calculator developers <flightcalc@gruzreis.ru>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fuel, descent and income calculator for a cargo flight")
+set(CPACK_PACKAGE_DESCRIPTION
+  "One window with three calculators side by side, for pilots of one\n\
+transport aircraft type in a flight-simulation economy: the descent\n\
+distance from a flight altitude, the fuel to load from altitude, range,\n\
+cargo, taxi fuel and reserve, and the income of the flight from the fuel\n\
+price and the cargo income. The texts of the window are Russian.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beyond the libraries the binary links (whose package also brings the X11 and JPEG plugins):
+# the faces the window is laid out for.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-dejavu-extra")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+
+# Debian asks every package for its copyright and changelog; they are the package's, so a plain
+# `cmake --install` leaves them out.
+set(debian_changelog ${PROJECT_BINARY_DIR}/changelog.gz)
+add_custom_command(
+  OUTPUT ${debian_changelog}
+  COMMAND gzip -9 -n -c ${CMAKE_CURRENT_LIST_DIR}/debian-changelog > ${debian_changelog}
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/debian-changelog
+  COMMENT "Compressing the package changelog")
+add_custom_target(flightcalc_changelog ALL DEPENDS ${debian_changelog})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian-copyright RENAME copyright
+  DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
+install(FILES ${debian_changelog}
+  DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
+set(CPACK_INSTALL_CMAKE_PROJECTS
+  "${PROJECT_BINARY_DIR};${PROJECT_NAME};ALL;/"
+  "${PROJECT_BINARY_DIR};${PROJECT_NAME};debian;/")
+
+include(CPack)
