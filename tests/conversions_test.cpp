@@ -16,7 +16,6 @@ namespace {
 using convert::ErrorCode;
 using convert::NumberFormat;
 
-const NumberFormat kComma{",", "\u00A0"};  // as Qt gives Russian
 const NumberFormat kPeriodNoGroups{".", ""};
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -43,6 +42,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, LenientParse, testing::Values(
     LenientRow{"0.000e99999999999999999999", 0},
     LenientRow{"&H1F", 31}, LenientRow{"&HFFFF", -1}, LenientRow{"&H10000", 65536},
     LenientRow{"&O17", 15}, LenientRow{"&Hz", 0}));
+
+// The README's advice: digits and a period only; grouping marks and a decimal comma cut the number.
+INSTANTIATE_TEST_SUITE_P(ReadmeExamples, LenientParse, testing::Values(
+    LenientRow{"2000", 2000}, LenientRow{"2.000", 2}, LenientRow{"2 000,0", 2000},
+    LenientRow{"1 000,5", 1000}, LenientRow{"2,000", 2}, LenientRow{"2.5", 2.5},
+    LenientRow{"1.5e3", 1500}));
 
 struct StrictRow {
     const char* text;

@@ -12,7 +12,6 @@ namespace {
 using convert::ErrorCode;
 using convert::NumberFormat;
 
-const NumberFormat kComma{",", "\u00A0"};
 
 struct Row {
     const char* altitude;

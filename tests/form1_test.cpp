@@ -27,7 +27,6 @@
 
 namespace {
 
-const convert::NumberFormat kComma{",", "\u00A0"};
 
 class Form1Test : public testing::Test {
 protected:

@@ -37,7 +37,6 @@ using convert::NumberFormat;
 using convert::Operation;
 using convert::WorkingValue;
 
-const NumberFormat kComma{",", "\u00A0"};
 
 WorkingValue i16(int v) { return WorkingValue(static_cast<std::int16_t>(v)); }
 WorkingValue i32(std::int32_t v) { return WorkingValue(v); }
