@@ -18,17 +18,23 @@ const Band* bandOf(const std::array<Band, N>& table, double s) {
 
 }  // namespace
 
+const BaseConsumptionBand* baseConsumptionBand(double s) { return bandOf(kBaseConsumption, s); }
+
+const WeightCoefficientBand* weightCoefficientBand(double s) {
+    return bandOf(kWeightCoefficient, s);
+}
+
 std::optional<double> baseConsumption(double s, double v) {
-    const BaseConsumptionBand* band = bandOf(kBaseConsumption, s);
+    const BaseConsumptionBand* band = baseConsumptionBand(s);
     if (band == nullptr) {
         return std::nullopt;
     }
-    using convert::Checked;
-    return (Checked(band->base) - (Checked(v) - band->knot) * band->fall).value();
+    return convert::checkedFormula(
+        [&]<typename Number>() { return baseConsumptionOf(*band, Number(v)); });
 }
 
 std::optional<double> weightCoefficient(double s) {
-    const WeightCoefficientBand* band = bandOf(kWeightCoefficient, s);
+    const WeightCoefficientBand* band = weightCoefficientBand(s);
     if (band == nullptr) {
         return std::nullopt;
     }
@@ -36,13 +42,15 @@ std::optional<double> weightCoefficient(double s) {
 }
 
 std::optional<double> consumptionRate(double s, double v, double mass) {
-    const auto base = baseConsumption(s, v);
-    const auto coefficient = weightCoefficient(s);
-    if (!base || !coefficient) {
+    const BaseConsumptionBand* base = baseConsumptionBand(s);
+    const WeightCoefficientBand* weight = weightCoefficientBand(s);
+    if (base == nullptr || weight == nullptr) {
         return std::nullopt;
     }
-    using convert::Checked;
-    return (Checked(*base) + Checked(mass) * *coefficient).value();
+    return convert::checkedFormula([&]<typename Number>() {
+        const Number consumption = baseConsumptionOf(*base, Number(v));
+        return consumption + Number(mass) * weight->coefficient;
+    });
 }
 
 bool altitudeInRange(double s) {

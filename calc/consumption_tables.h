@@ -57,6 +57,16 @@ inline constexpr double kMaxCargo = 50000;
 // base consumption(S, V) + mass x weight coefficient(S), fault-checked; no value out of range.
 [[nodiscard]] std::optional<double> consumptionRate(double s, double v, double mass);
 
+// The band of each table that S selects; null outside 5000 <= S < 12000.
+[[nodiscard]] const BaseConsumptionBand* baseConsumptionBand(double s);
+[[nodiscard]] const WeightCoefficientBand* weightCoefficientBand(double s);
+
+// A band's base consumption, base - (V - knot) x fall, in a number type of convert/checked.h.
+template <typename Number>
+[[nodiscard]] Number baseConsumptionOf(const BaseConsumptionBand& band, Number v) {
+    return Number(band.base) - (v - band.knot) * band.fall;
+}
+
 [[nodiscard]] bool altitudeInRange(double s);      // 5000 <= S < 12000
 [[nodiscard]] bool cargoInRange(double cargo);     // 0 <= cargo <= 50000
 

@@ -7,8 +7,8 @@
 namespace calc {
 
 double descentKm(double altitudeM) {
-    using convert::Checked;
-    return (Checked(altitudeM) * 0.02 + 5.0).value();
+    return convert::checkedFormula(
+        [&]<typename Number>() { return Number(altitudeM) * 0.02 + 5.0; });
 }
 
 std::string descentDistance(std::string_view altitudeText, const convert::NumberFormat& format) {

@@ -7,8 +7,9 @@
 namespace calc {
 
 double flightIncome(double fuelWeight, double fuelOnBoard, double fuelPrice, double cargoIncome) {
-    using convert::Checked;
-    return (Checked(cargoIncome) - (Checked(fuelWeight) - fuelOnBoard) * fuelPrice * 1.234).value();
+    return convert::checkedFormula([&]<typename Number>() {
+        return Number(cargoIncome) - (Number(fuelWeight) - fuelOnBoard) * fuelPrice * 1.234;
+    });
 }
 
 std::string flightProfit(const ProfitInputs& inputs, const convert::NumberFormat& format) {

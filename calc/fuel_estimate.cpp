@@ -1,109 +1,101 @@
 #include "calc/fuel_estimate.h"
 
 #include "calc/consumption_tables.h"
-#include "calc/descent.h"
 #include "convert/checked.h"
 #include "convert/error.h"
+#include "convert/number_text.h"
 #include "convert/parse.h"
-#include "convert/working_value.h"
 
-#include <cstdint>
 #include <optional>
 
 namespace calc {
 namespace {
 
-using convert::Checked;
 using convert::NumberFormat;
-using convert::WorkingValue;
 
-const WorkingValue kTwo(std::int16_t{2});
-const WorkingValue kHundred(std::int16_t{100});
-const WorkingValue kAllowance(std::int16_t{2000});  // kg added to every total
+constexpr double kTwo = 2;
+constexpr double kHundred = 100;
+constexpr double kAllowance = 2000;  // kg added to every total
 
-// Strict parse of one input; a text that is not a number is reported as that input's.
-double strictInput(std::string_view text, FuelInput input, const NumberFormat& format) {
-    try {
-        return convert::strictParse(text, format);
-    } catch (const convert::Error& error) {
-        throw convert::Error(error.code(), input);
-    }
-}
-
-// (V / 1000 x 307.919 + mass x 0.0037068) x 1.7416166: the bracket in checked doubles, the
-// last product as working values.
-WorkingValue altitudeAndMassTerm(double v, double mass, const NumberFormat& format) {
-    const Checked bracket = Checked(v) / 1000.0 * 307.919 + Checked(mass) * 0.0037068;
-    return multiply(WorkingValue(bracket.value()), WorkingValue(1.7416166), format);
-}
-
-// The base consumption plus mass x coefficient; Empty when the altitude has no band.
-WorkingValue consumptionRate(const WorkingValue& base, std::optional<double> coefficient,
-                             double mass, const NumberFormat& format) {
-    if (!coefficient) {
-        return {};
-    }
-    return add(base, WorkingValue((Checked(mass) * *coefficient).value()), format);
+// (V / 1000 x 307.919 + mass x 0.0037068) x 1.7416166.
+template <typename Number>
+Number altitudeAndMassTerm(double v, double mass) {
+    const Number bracket = Number(v) / 1000.0 * 307.919 + Number(mass) * 0.0037068;
+    return bracket * 1.7416166;
 }
 
 // (cruise distance x rate) / 100, the product first.
-WorkingValue cruiseFuel(const WorkingValue& cruiseDistance, const WorkingValue& rate,
-                        const NumberFormat& format) {
-    return divide(multiply(cruiseDistance, rate, format), kHundred, format);
+template <typename Number>
+Number cruiseFuel(Number cruiseDistance, Number rate) {
+    return cruiseDistance * rate / kHundred;
 }
 
 // Added from left to right: a different order changes the last digits.
-WorkingValue total(const WorkingValue& first, const WorkingValue& second,
-                   const WorkingValue& taxiFuel, const WorkingValue& reserve,
-                   const NumberFormat& format) {
-    return add(add(add(add(first, second, format), taxiFuel, format), reserve, format),
-               kAllowance, format);
+template <typename Number>
+Number total(Number first, Number second, double taxiFuel, double reserve) {
+    return first + second + taxiFuel + reserve + kAllowance;
 }
 
 }  // namespace
 
+// Every intermediate value is a double: the classic working values these steps once went
+// through all turn into doubles here, an empty base consumption counting as 0.
 FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) {
     using convert::lenientParse;
 
     // The altitude's strict parse comes first: a text that is not a number fails before
     // anything is computed.
-    const double s = strictInput(inputs.altitude, kAltitudeInput, format);
-    const double v = lenientParse(inputs.altitude);
-    const double g = lenientParse(inputs.cargo);
-    const WorkingValue taxiFuel(lenientParse(inputs.taxiFuel));
-    const WorkingValue reserve(lenientParse(inputs.reserve));
-
-    // First pass, with the cargo alone as the mass; any cargo is used as it reads. Out of
-    // the altitude range the base consumption and the rate stay Empty, counting as 0.
-    WorkingValue base;
-    if (const auto consumption = baseConsumption(s, v)) {
-        base = WorkingValue(*consumption);
+    const convert::Readings altitude = convert::readBoth(inputs.altitude, format);
+    if (!altitude.strict) {
+        throw convert::Error(convert::ErrorCode::TypeMismatch, kAltitudeInput);
     }
-    const auto coefficient = weightCoefficient(s);
-    const WorkingValue firstRate = consumptionRate(base, coefficient, g, format);
-    const WorkingValue descent(descentKm(s));
-    const WorkingValue firstTerm = altitudeAndMassTerm(v, g, format);
-    const WorkingValue cruiseDistance =
-        subtract(WorkingValue(lenientParse(inputs.range)), multiply(kTwo, descent, format), format);
-    const WorkingValue firstFuel = cruiseFuel(cruiseDistance, firstRate, format);
-    const WorkingValue firstTotal = total(firstFuel, firstTerm, taxiFuel, reserve, format);
+    const double s = *altitude.strict;
+    const double v = altitude.lenient;
+    const double range = lenientParse(inputs.range);
+    const double taxiFuel = lenientParse(inputs.taxiFuel);
+    const double reserve = lenientParse(inputs.reserve);
 
     // The range test reads the cargo strictly whatever the altitude, so a cargo that is not a
-    // number fails here rather than warning.
-    const double cargo = strictInput(inputs.cargo, kCargoInput, format);
-    if (!coefficient || !cargoInRange(cargo)) {
+    // number fails rather than warning; that failure is reported after the first pass, whose
+    // faults come first.
+    const convert::Readings cargo = convert::readBoth(inputs.cargo, format);
+    const double g = cargo.lenient;
+    const BaseConsumptionBand* band = baseConsumptionBand(s);
+    const auto coefficient = weightCoefficient(s);
+    const bool inRange = cargo.strict && coefficient && cargoInRange(*cargo.strict);
+
+    // Both passes in one formula, so that the costly flag calls are made once.
+    const double estimate = convert::checkedFormula([&]<typename Number>() {
+        // First pass, with the cargo alone as the mass; any cargo is used as it reads. Out of
+        // the altitude range there is no base consumption and the rate is 0.
+        const Number base = band ? baseConsumptionOf(*band, Number(v)) : Number(0.0);
+        const Number firstRate = coefficient ? base + Number(g) * *coefficient : Number(0.0);
+        const Number descent = Number(s) * 0.02 + 5.0;
+        const Number firstTerm = altitudeAndMassTerm<Number>(v, g);
+        const Number cruiseDistance = Number(range) - Number(kTwo) * descent;
+        const Number firstFuel = cruiseFuel(cruiseDistance, firstRate);
+        const Number firstTotal = total(firstFuel, firstTerm, taxiFuel, reserve);
+        if (!inRange) {
+            return firstTotal;
+        }
+
+        // Second pass, with the cargo plus the first-pass fuel. The mass goes through its
+        // field text and back: rounded to 15 digits under a decimal period, its fraction lost
+        // under a comma.
+        const Number sum = Number(*cargo.strict) + firstTotal;
+        convert::NumberTextBuffer text;
+        const double mass = lenientParse(text.write(sum.value(), format));
+        const Number secondRate = base + Number(mass) * *coefficient;
+        const Number secondTerm = altitudeAndMassTerm<Number>(v, mass);
+        return total(secondTerm, cruiseFuel(cruiseDistance, secondRate), taxiFuel, reserve);
+    });
+    if (!cargo.strict) {
+        throw convert::Error(convert::ErrorCode::TypeMismatch, kCargoInput);
+    }
+    if (!inRange) {
         return OutOfRange{};
     }
-
-    // Second pass, with the cargo plus the first-pass fuel. The mass goes through its field
-    // text and back: rounded to 15 digits under a decimal period, its fraction lost under a
-    // comma. The cargo text has passed strict parse above, so the sum cannot mismatch.
-    const WorkingValue sum = add(WorkingValue(std::string(inputs.cargo)), firstTotal, format);
-    const double mass = lenientParse(sum.toText(format));
-    const WorkingValue secondRate = consumptionRate(base, coefficient, mass, format);
-    const WorkingValue secondTerm = altitudeAndMassTerm(v, mass, format);
-    const WorkingValue secondFuel = cruiseFuel(cruiseDistance, secondRate, format);
-    return total(secondTerm, secondFuel, taxiFuel, reserve, format).toText(format);
+    return convert::numberText(estimate, format);
 }
 
 }  // namespace calc

@@ -6,9 +6,13 @@
 #include <cmath>
 
 namespace convert {
+namespace {
+
+constexpr int kFaults = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+}  // namespace
 
 double checkedStep(Operation operation, double left, double right) {
-    constexpr int kFaults = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
     // The operands and the result pass through volatile objects so that the operation is
     // pinned between clearing and testing the flags: neither folded, hoisted nor sunk.
     const volatile double a = left;
@@ -34,4 +38,13 @@ double checkedStep(Operation operation, double left, double right) {
     return value;
 }
 
+namespace detail {
+
+void clearFaults() noexcept { std::feclearexcept(kFaults); }
+
+bool faultsRaised() noexcept { return std::fetestexcept(kFaults) != 0; }
+
+void raiseOverflow() noexcept { std::feraiseexcept(FE_OVERFLOW); }
+
+}  // namespace detail
 }  // namespace convert

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace convert {
 
 enum class Operation { Add, Subtract, Multiply, Divide };
@@ -33,5 +35,70 @@ public:
 private:
     double value_;
 };
+
+namespace detail {
+
+void clearFaults() noexcept;
+[[nodiscard]] bool faultsRaised() noexcept;
+void raiseOverflow() noexcept;
+
+// A checked step's operation, pinned the same way, with its faults left in the flags for one
+// test after the whole formula; a non-finite result raises the overflow flag.
+inline double pinnedStep(Operation operation, double left, double right) noexcept {
+    const volatile double a = left;
+    const volatile double b = right;
+    volatile double result = 0.0;
+    switch (operation) {
+    case Operation::Add: result = a + b; break;
+    case Operation::Subtract: result = a - b; break;
+    case Operation::Multiply: result = a * b; break;
+    case Operation::Divide: result = a / b; break;
+    }
+    const double value = result;
+    if (!std::isfinite(value)) {
+        raiseOverflow();
+    }
+    return value;
+}
+
+}  // namespace detail
+
+// A double for checkedFormula's first evaluation: each operation is a pinned step.
+class Pinned {
+public:
+    constexpr Pinned(double value) noexcept : value_(value) {}  // NOLINT: mixes with constants
+
+    [[nodiscard]] constexpr double value() const noexcept { return value_; }
+
+    friend Pinned operator+(Pinned a, Pinned b) noexcept {
+        return detail::pinnedStep(Operation::Add, a.value_, b.value_);
+    }
+    friend Pinned operator-(Pinned a, Pinned b) noexcept {
+        return detail::pinnedStep(Operation::Subtract, a.value_, b.value_);
+    }
+    friend Pinned operator*(Pinned a, Pinned b) noexcept {
+        return detail::pinnedStep(Operation::Multiply, a.value_, b.value_);
+    }
+    friend Pinned operator/(Pinned a, Pinned b) noexcept {
+        return detail::pinnedStep(Operation::Divide, a.value_, b.value_);
+    }
+
+private:
+    double value_;
+};
+
+// Evaluates a formula of steps written once as a template over the number type, Pinned
+// between one flag clear and one flag test (the flag calls cost far more than a step), and
+// again as Checked only where that test finds a fault, so the first faulting step throws as it
+// would alone. The formula must have no effect other than its steps and its result.
+template <typename Formula>
+[[nodiscard]] double checkedFormula(const Formula& formula) {
+    detail::clearFaults();
+    const double pinned = formula.template operator()<Pinned>().value();
+    if (!detail::faultsRaised()) {
+        return pinned;
+    }
+    return formula.template operator()<Checked>().value();
+}
 
 }  // namespace convert

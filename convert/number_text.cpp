@@ -1,9 +1,10 @@
 #include "convert/number_text.h"
 
-#include <array>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string_view>
+#include <cstdlib>
+#include <cstring>
 
 namespace convert {
 namespace {
@@ -12,64 +13,101 @@ constexpr int kSignificantDigits = 15;
 constexpr int kSmallestPositionalExponent = -4;
 constexpr int kLargestPositionalExponent = 14;
 
+// Room for the longest text apart from the separator (a sign, 15 digits, "E-" and three exponent
+// digits, or a sign, "0", three zeros and 15 digits) and for the exponent's conversion range.
+constexpr std::size_t kLongestWithoutSeparator = 32;
+constexpr std::size_t kExponentRoom = 8;
+
 // The value rounded to 15 significant digits: its digits without trailing zeros and the
 // decimal exponent of the first one.
 struct Rounded {
-    std::string digits;
+    std::array<char, kSignificantDigits> digits;  // written before it is read
+    std::size_t count = 0;
     int exponent = 0;
+
+    [[nodiscard]] std::string_view view() const { return {digits.data(), count}; }
 };
 
 Rounded roundToSignificant(double magnitude) {
-    std::array<char, 64> buffer{};
+    // Always laid out as d.ddddddddddddddde+XX: one digit, the period, 14 digits, the exponent.
+    constexpr std::size_t kExponentSignAt = 1 + 1 + (kSignificantDigits - 1) + 1;
+    std::array<char, 32> buffer;  // written before it is read
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-    const auto e = text.find('e');
 
     Rounded rounded;
-    for (char c : text.substr(0, e)) {
-        if (c != '.') {
-            rounded.digits += c;
-        }
-    }
-    rounded.digits.erase(rounded.digits.find_last_not_of('0') + 1);
-    const std::string_view exponent = text.substr(e + 1);
-    std::from_chars(exponent.data() + (exponent.front() == '+' ? 1 : 0),
-                    exponent.data() + exponent.size(), rounded.exponent);
+    rounded.digits[0] = buffer[0];
+    std::memcpy(rounded.digits.data() + 1, buffer.data() + 2, kSignificantDigits - 1);
+    rounded.count = kSignificantDigits;
+    rounded.count = rounded.view().find_last_not_of('0') + 1;
+    const char* exponent = buffer.data() + kExponentSignAt;
+    std::from_chars(exponent + (*exponent == '+' ? 1 : 0), result.ptr, rounded.exponent);
     return rounded;
 }
 
-std::string positional(const Rounded& r, const std::string& separator) {
-    const auto count = static_cast<int>(r.digits.size());
+// Appends pieces to storage already known to be large enough.
+class Out {
+public:
+    explicit Out(char* start) : start_(start), end_(start) {}
+
+    Out& operator<<(std::string_view piece) {
+        std::memcpy(end_, piece.data(), piece.size());
+        end_ += piece.size();
+        return *this;
+    }
+    Out& operator<<(char c) {
+        *end_++ = c;
+        return *this;
+    }
+    void zeros(std::size_t count) {
+        std::fill_n(end_, count, '0');
+        end_ += count;
+    }
+    void integer(int value) { end_ = std::to_chars(end_, end_ + kExponentRoom, value).ptr; }
+
+    [[nodiscard]] std::string_view text() const {
+        return {start_, static_cast<std::size_t>(end_ - start_)};
+    }
+
+private:
+    char* start_;
+    char* end_;
+};
+
+void positional(const Rounded& r, std::string_view separator, Out& out) {
+    const std::string_view digits = r.view();
     if (r.exponent < 0) {
-        return "0" + separator + std::string(static_cast<std::size_t>(-r.exponent - 1), '0') +
-               r.digits;
+        out << '0' << separator;
+        out.zeros(static_cast<std::size_t>(-r.exponent - 1));
+        out << digits;
+        return;
     }
-    const int integralDigits = r.exponent + 1;
-    if (count <= integralDigits) {
-        return r.digits + std::string(static_cast<std::size_t>(integralDigits - count), '0');
+    const auto integralDigits = static_cast<std::size_t>(r.exponent + 1);
+    if (digits.size() <= integralDigits) {
+        out << digits;
+        out.zeros(integralDigits - digits.size());
+        return;
     }
-    const auto split = static_cast<std::size_t>(integralDigits);
-    return r.digits.substr(0, split) + separator + r.digits.substr(split);
+    out << digits.substr(0, integralDigits) << separator << digits.substr(integralDigits);
 }
 
-std::string exponential(const Rounded& r, const std::string& separator) {
-    std::string text = r.digits.substr(0, 1);
-    if (r.digits.size() > 1) {
-        text += separator + r.digits.substr(1);
+void exponential(const Rounded& r, std::string_view separator, Out& out) {
+    const std::string_view digits = r.view();
+    out << digits.substr(0, 1);
+    if (digits.size() > 1) {
+        out << separator << digits.substr(1);
     }
     const int magnitude = std::abs(r.exponent);
-    text += r.exponent < 0 ? "E-" : "E+";
+    out << (r.exponent < 0 ? "E-" : "E+");
     if (magnitude < 10) {
-        text += '0';
+        out << '0';
     }
-    text += std::to_string(magnitude);
-    return text;
+    out.integer(magnitude);
 }
 
 }  // namespace
 
-std::string numberText(double value, const NumberFormat& format) {
+std::string_view NumberTextBuffer::write(double value, const NumberFormat& format) {
     if (std::isnan(value)) {
         return "NaN";
     }
@@ -79,12 +117,30 @@ std::string numberText(double value, const NumberFormat& format) {
     if (value == 0.0) {
         return "0";
     }
+    const std::string_view separator = format.decimalSeparator;
+    char* storage = stack_.data();
+    if (kLongestWithoutSeparator + separator.size() > stack_.size()) {
+        heap_.resize(kLongestWithoutSeparator + separator.size());
+        storage = heap_.data();
+    }
+    Out out(storage);
+    if (value < 0) {
+        out << '-';
+    }
     const Rounded rounded = roundToSignificant(std::fabs(value));
     const bool isPositional = rounded.exponent >= kSmallestPositionalExponent &&
                               rounded.exponent <= kLargestPositionalExponent;
-    const std::string body = isPositional ? positional(rounded, format.decimalSeparator)
-                                          : exponential(rounded, format.decimalSeparator);
-    return value < 0 ? "-" + body : body;
+    if (isPositional) {
+        positional(rounded, separator, out);
+    } else {
+        exponential(rounded, separator, out);
+    }
+    return out.text();
+}
+
+std::string numberText(double value, const NumberFormat& format) {
+    NumberTextBuffer buffer;
+    return std::string(buffer.write(value, format));
 }
 
 }  // namespace convert

@@ -2,6 +2,7 @@
 
 #include "convert/number_format.h"
 
+#include <optional>
 #include <string_view>
 
 namespace convert {
@@ -17,5 +18,14 @@ namespace convert {
 // sign, digits with the grouping separator between digits of the integral part, the decimal
 // separator, an exponent. Anything else, an empty text included, throws a type mismatch.
 [[nodiscard]] double strictParse(std::string_view text, const NumberFormat& format);
+
+// Both readings of one text, for a calculator that needs both: the lenient one, and the strict
+// one or nothing where strict parse throws a type mismatch. A text that is a plain number and
+// nothing else (a sign, digits, decimals) is converted once for both.
+struct Readings {
+    double lenient = 0.0;
+    std::optional<double> strict;
+};
+[[nodiscard]] Readings readBoth(std::string_view text, const NumberFormat& format);
 
 }  // namespace convert
