@@ -1,0 +1,61 @@
+// Preloaded into a Qt program (LD_PRELOAD) by the start-up benchmark where no X server can
+// tell when the window was painted, as on the offscreen platform: prints the monotonic time
+// of the first expose of a window and the time its paint was done, then optionally exits.
+// The program itself is not changed.
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMetaObject>
+#include <QObject>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+long long monotonicNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+void mark(const char* what) {
+    std::fprintf(stdout, "paint-marker %s %lld\n", what, monotonicNanoseconds());
+    std::fflush(stdout);
+}
+
+class PaintWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!exposed_ && event->type() == QEvent::Expose && watched->isWindowType()) {
+            exposed_ = true;
+            mark("exposed");
+            // Widgets paint and flush while the expose event is delivered: the first queued
+            // call after it runs once that frame is done.
+            QMetaObject::invokeMethod(this, &PaintWatcher::painted, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void painted() {
+        mark("painted");
+        if (std::getenv("PAINT_MARKER_EXIT") != nullptr) {
+            std::_Exit(0);
+        }
+    }
+
+    bool exposed_ = false;
+};
+
+void install() {
+    QCoreApplication* app = QCoreApplication::instance();
+    app->installEventFilter(new PaintWatcher(app));
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(install)
