@@ -7,10 +7,13 @@
 #include "calc/fuel_estimate.h"
 #include "convert/error.h"
 
+#include <QFontDatabase>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 
 #include <limits>
 #include <variant>
@@ -79,8 +82,12 @@ QFont dialogFont() {
 
 QFont headingFont() {
     QFont font;
-    // Where the classic face is missing, a condensed sans keeps the three headings apart.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed")});
+    // Where the classic face is missing, a condensed sans keeps the three headings apart. Asking
+    // for a missing face first would cost a full fontconfig fallback search at start-up.
+    const QString classic = QStringLiteral("MS Sans Serif");
+    const QString condensed = QStringLiteral("DejaVu Sans Condensed");
+    font.setFamilies(QFontDatabase::hasFamily(classic) ? QStringList{classic, condensed}
+                                                       : QStringList{condensed});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
@@ -105,8 +112,13 @@ QPushButton* makeButton(QWidget* parent, const char* name, QPoint position, cons
 // On a high-density screen the picture painted at twice the size keeps its edges sharp; the
 // @2x name makes Qt load it with a device pixel ratio of 2, the same 687 x 619 on screen.
 QPixmap backgroundPicture(qreal devicePixelRatio) {
-    return QPixmap(devicePixelRatio > 1.0 ? QStringLiteral(":/background@2x.jpg")
-                                          : QStringLiteral(":/background.jpg"));
+    if (devicePixelRatio > 1.0) {
+        return QPixmap(QStringLiteral(":/background@2x.jpg"));
+    }
+    // Decoded at build time: no JPEG decoder and no image-plugin look-up at start-up.
+    const QByteArray pixels = QResource(QStringLiteral(":/background.rgb32")).uncompressedData();
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), 687, 619,
+                                     QImage::Format_RGB32));
 }
 
 }  // namespace
@@ -134,6 +146,7 @@ void Form1::buildControls() {
     image->setGeometry(0, -8, 687, 619);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    const QFont heading = headingFont();
     for (const LabelRow& row : kLabels) {
         auto* label = new QLabel(QString::fromUtf8(row.caption), this);
         label->setObjectName(QLatin1String(row.name));
@@ -145,7 +158,7 @@ void Form1::buildControls() {
             label->setPalette(palette);
         }
         if (row.style == LabelStyle::Heading) {
-            label->setFont(headingFont());
+            label->setFont(heading);
         }
         if (row.captions != 0) {
             captions_.at(static_cast<std::size_t>(row.captions)) = label;

@@ -2,6 +2,7 @@
 // truck on top, fading into the plain blue gradient the controls stand on.
 // Everything is drawn here so the build needs no picture files.
 #include <QColor>
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -464,8 +465,8 @@ QImage paint(int scale) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fputs("usage: make_background OUT.jpg OUT@2x.jpg\n", stderr);
+    if (argc != 4) {
+        std::fputs("usage: make_background OUT.jpg OUT@2x.jpg OUT.rgb32\n", stderr);
         return 2;
     }
     QGuiApplication app(argc, argv);
@@ -475,6 +476,15 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "make_background: cannot write %s\n", path);
             return 1;
         }
+    }
+    // The 1x picture also as the pixels its JPEG decodes to: the same picture, no decoder at start-up.
+    const QImage decoded = QImage(QString::fromLocal8Bit(argv[1]), "JPG").convertToFormat(QImage::Format_RGB32);
+    QFile raw(QString::fromLocal8Bit(argv[3]));
+    if (decoded.isNull() || !raw.open(QIODevice::WriteOnly) ||
+        raw.write(reinterpret_cast<const char*>(decoded.constBits()), decoded.sizeInBytes()) !=
+            decoded.sizeInBytes()) {
+        std::fprintf(stderr, "make_background: cannot write %s\n", argv[3]);
+        return 1;
     }
     return 0;
 }
