@@ -25,3 +25,14 @@ if(FLIGHTCALC_SANITIZE)
   target_sources(flightcalc_sanitizers INTERFACE
     $<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>:${CMAKE_CURRENT_LIST_DIR}/sanitizer_options.cpp>)
 endif()
+
+# With FLIGHTCALC_FUZZ (clang) the libraries carry the fuzzer's coverage and the sanitizers
+# through flightcalc_sanitizers, which they link, so the fuzzer sees their branches too.
+add_library(flightcalc_fuzz_coverage INTERFACE)
+if(FLIGHTCALC_FUZZ)
+  target_compile_options(flightcalc_fuzz_coverage INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  target_link_options(flightcalc_fuzz_coverage INTERFACE -fsanitize=address,undefined)
+  target_link_libraries(flightcalc_sanitizers INTERFACE flightcalc_fuzz_coverage)
+endif()
