@@ -24,9 +24,12 @@ void provideRuntimeFolder() {
         return;
     }
     struct stat status {};
-    // A folder someone else owns or can read is not private; leave it to Qt to complain.
-    if (stat(path.constData(), &status) != 0 || status.st_uid != geteuid() ||
-        (status.st_mode & 0777) != S_IRWXU) {
+    // A folder someone else owns is not ours to use; leave it to Qt to complain.
+    if (stat(path.constData(), &status) != 0 || status.st_uid != geteuid()) {
+        return;
+    }
+    // Ours but readable by others (left by an older program): make it private, as Qt would.
+    if ((status.st_mode & 0777) != S_IRWXU && chmod(path.constData(), S_IRWXU) != 0) {
         return;
     }
     qputenv("XDG_RUNTIME_DIR", path);
