@@ -34,6 +34,7 @@ struct LabelRow {
 };
 
 // Positions in pixels of the client area (15 twips each).
+// clang-format off
 const LabelRow kLabels[] = {
     {"Label15", "Вычисление топлива", {48, 408, 241, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
     {"Label1", "Высота, м", {64, 432, 57, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 3},
@@ -52,6 +53,7 @@ const LabelRow kLabels[] = {
     {"Label18", "Доход от рейса, v$", {448, 504, 97, 17}, LabelStyle::FieldLabel, Qt::AlignLeft, 12},
     {"Label17", "Version 2.1", {608, 584, 73, 17}, LabelStyle::Note, Qt::AlignLeft, 0},
 };
+// clang-format on
 
 struct FieldRow {
     int number;
@@ -62,6 +64,8 @@ struct FieldRow {
 
 const QSize kFieldSize(89, 25);
 
+// Two a line, down each calculator's column.
+// clang-format off
 const FieldRow kFields[] = {
     {3, "9100", {128, 432}, false},  {4, "2000", {128, 456}, false},
     {5, "50000", {128, 480}, false}, {6, "1000", {128, 504}, false},
@@ -70,6 +74,7 @@ const FieldRow kFields[] = {
     {9, "", {552, 432}, false},      {10, "", {552, 456}, false},
     {11, "", {552, 480}, false},     {12, "", {552, 504}, true},
 };
+// clang-format on
 
 // The caption boxes were laid out for a small dialog font: a condensed sans at 7.5 pt
 // (10 pixels at 96 dpi) fits every caption inside its box.
@@ -117,8 +122,8 @@ QPixmap backgroundPicture(qreal devicePixelRatio) {
     }
     // Decoded at build time: no JPEG decoder and no image-plugin look-up at start-up.
     const QByteArray pixels = QResource(QStringLiteral(":/background.rgb32")).uncompressedData();
-    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), 687, 619,
-                                     QImage::Format_RGB32));
+    return QPixmap::fromImage(
+        QImage(reinterpret_cast<const uchar*>(pixels.constData()), 687, 619, QImage::Format_RGB32));
 }
 
 }  // namespace
@@ -221,8 +226,8 @@ void Form1::run(QLineEdit* output, std::initializer_list<QLineEdit*> inputs,
         }
     } catch (const convert::Error& error) {
         QString caption;
-        if (const auto input = error.input(); input && *input >= 0 &&
-                                              static_cast<std::size_t>(*input) < inputs.size()) {
+        if (const auto input = error.input();
+            input && *input >= 0 && static_cast<std::size_t>(*input) < inputs.size()) {
             caption = captionOf(*(inputs.begin() + *input));
         }
         showErrorBox(this, error, caption);

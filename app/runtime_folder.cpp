@@ -5,10 +5,10 @@
 #include <QFile>
 #include <QtGlobal>
 
-#include <cerrno>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 void provideRuntimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {

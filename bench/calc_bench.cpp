@@ -133,13 +133,15 @@ void registerAll() {
             row.name, [row] { return convert::numberText(opaque(row.value), *row.format); },
             [row] {
                 std::array<char, 32> buffer{};
-                const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                                  opaque(row.value), std::chars_format::scientific, 14);
+                const auto result =
+                    std::to_chars(buffer.data(), buffer.data() + buffer.size(), opaque(row.value),
+                                  std::chars_format::scientific, 14);
                 return result.ptr;
             });
     }
     registerPair(
-        "descentDistance", [] { return calc::descentDistance(opaque(std::string_view("9100")), kPeriod); },
+        "descentDistance",
+        [] { return calc::descentDistance(opaque(std::string_view("9100")), kPeriod); },
         [] { return descentDoubles(opaque(9100.0)); });
     registerPair(
         "flightProfit",

@@ -15,6 +15,7 @@
 #include <sys/resource.h>
 #include <sys/select.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -23,7 +24,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -84,7 +84,9 @@ Options parse(int argc, char* argv[]) {
         options.command.push_back(argv[i]);
     }
     if (options.command.empty()) {
-        fail("usage: startup_watch [--quiet MS] [--timeout MS] [--offscreen MARKER.so] -- PROGRAM [ARGS...]");
+        fail(
+            "usage: startup_watch [--quiet MS] [--timeout MS] [--offscreen MARKER.so] -- PROGRAM "
+            "[ARGS...]");
     }
     options.command.push_back(nullptr);
     return options;
@@ -152,7 +154,8 @@ bool waitReadable(int fd, double untilMs) {
     FD_SET(fd, &set);
     timeval timeout{};
     timeout.tv_sec = static_cast<time_t>(left / 1000);
-    timeout.tv_usec = static_cast<suseconds_t>((left - static_cast<double>(timeout.tv_sec) * 1000) * 1000);
+    timeout.tv_usec =
+        static_cast<suseconds_t>((left - static_cast<double>(timeout.tv_sec) * 1000) * 1000);
     return select(fd + 1, &set, nullptr, nullptr, &timeout) > 0;
 }
 
@@ -223,7 +226,8 @@ Outcome watchX(const Options& options) {
         close.xclient.window = mapped;
         close.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
         close.xclient.format = 32;
-        close.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        close.xclient.data.l[0] =
+            static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
         close.xclient.data.l[1] = CurrentTime;
         XSendEvent(display, mapped, False, NoEventMask, &close);
         XFlush(display);

@@ -67,7 +67,7 @@ template <typename Number>
     return Number(band.base) - (v - band.knot) * band.fall;
 }
 
-[[nodiscard]] bool altitudeInRange(double s);      // 5000 <= S < 12000
-[[nodiscard]] bool cargoInRange(double cargo);     // 0 <= cargo <= 50000
+[[nodiscard]] bool altitudeInRange(double s);   // 5000 <= S < 12000
+[[nodiscard]] bool cargoInRange(double cargo);  // 0 <= cargo <= 50000
 
 }  // namespace calc

@@ -17,7 +17,13 @@ struct FuelInputs {
     std::string_view reserve;   // kg
 };
 
-enum FuelInput : int { kAltitudeInput = 0, kRangeInput, kCargoInput, kTaxiFuelInput, kReserveInput };
+enum FuelInput : int {
+    kAltitudeInput = 0,
+    kRangeInput,
+    kCargoInput,
+    kTaxiFuelInput,
+    kReserveInput
+};
 
 // The altitude or the cargo is outside the ranges the aircraft's tables accept.
 struct OutOfRange {

@@ -83,7 +83,8 @@ public:
 
     // E or e (and D or d where allowed), an optional sign and at least one digit; returns the
     // length taken, 0 where no exponent stands there.
-    std::size_t takeExponent(std::string_view text, std::size_t pos, bool allowD, Literal& literal) {
+    std::size_t takeExponent(std::string_view text, std::size_t pos, bool allowD,
+                             Literal& literal) {
         if (pos >= text.size()) {
             return 0;
         }
@@ -103,7 +104,8 @@ public:
             end_ = before;
             return 0;
         }
-        literal.exponent = std::string_view(exponentStart, static_cast<std::size_t>(end_ - exponentStart));
+        literal.exponent =
+            std::string_view(exponentStart, static_cast<std::size_t>(end_ - exponentStart));
         return next + digits - pos;
     }
 
@@ -151,8 +153,8 @@ bool isBeyondLargest(const Literal& literal) {
         magnitude = static_cast<long>(literal.integral.size() - firstNonZero);
     } else {
         const auto leadingZeros = literal.fraction.find_first_not_of('0');
-        magnitude = -static_cast<long>(leadingZeros == std::string_view::npos ? literal.fraction.size()
-                                                                               : leadingZeros);
+        magnitude = -static_cast<long>(
+            leadingZeros == std::string_view::npos ? literal.fraction.size() : leadingZeros);
     }
     return magnitude + saturatingExponent(literal.exponent) > 0;
 }

@@ -27,7 +27,8 @@ std::int64_t integerOf(const WorkingValue& value) {
 
 // The narrowest kind at least as wide as both operands' that holds the exact result.
 WorkingValue integerResult(std::int64_t result, const WorkingValue& a, const WorkingValue& b) {
-    const bool wide = a.kind() == WorkingValue::Kind::Int32 || b.kind() == WorkingValue::Kind::Int32;
+    const bool wide =
+        a.kind() == WorkingValue::Kind::Int32 || b.kind() == WorkingValue::Kind::Int32;
     if (!wide && result >= std::numeric_limits<std::int16_t>::min() &&
         result <= std::numeric_limits<std::int16_t>::max()) {
         return WorkingValue(static_cast<std::int16_t>(result));
@@ -54,7 +55,8 @@ WorkingValue combine(Operation operation, const WorkingValue& a, const WorkingVa
                      const NumberFormat& format) {
     if (operation == Operation::Add && a.kind() == WorkingValue::Kind::Text &&
         b.kind() == WorkingValue::Kind::Text) {
-        return WorkingValue(std::get<std::string>(a.storage()) + std::get<std::string>(b.storage()));
+        return WorkingValue(std::get<std::string>(a.storage()) +
+                            std::get<std::string>(b.storage()));
     }
     if (isInteger(a.kind()) && isInteger(b.kind())) {
         if (const auto exact = integerOperation(operation, integerOf(a), integerOf(b))) {

@@ -46,8 +46,8 @@ fuzz::Outcome expectedProfit(const std::vector<std::string_view>& fields,
     const double result = income - charged;
     for (const double step : {toBuy, cost, charged, result}) {
         if (!std::isfinite(step)) {
-            return {fuzz::Outcome::Kind::Error, {},
-                    static_cast<int>(convert::ErrorCode::Overflow), {}};
+            return {
+                fuzz::Outcome::Kind::Error, {}, static_cast<int>(convert::ErrorCode::Overflow), {}};
         }
     }
     return {fuzz::Outcome::Kind::Text, convert::numberText(result, format), 0, {}};

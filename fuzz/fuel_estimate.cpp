@@ -68,8 +68,8 @@ Outcome mismatch(int input) {
     return {Outcome::Kind::Error, {}, static_cast<int>(convert::ErrorCode::TypeMismatch), input};
 }
 
-const Outcome kOverflow{Outcome::Kind::Error, {}, static_cast<int>(convert::ErrorCode::Overflow),
-                        {}};
+const Outcome kOverflow{
+    Outcome::Kind::Error, {}, static_cast<int>(convert::ErrorCode::Overflow), {}};
 
 Outcome expectedEstimate(const std::vector<std::string_view>& f,
                          const convert::NumberFormat& format) {
@@ -160,8 +160,9 @@ std::array<std::string, kFieldCount> plainDigitTexts(const std::uint8_t* data, s
         std::uint32_t raw = 0;
         std::memcpy(&raw, bytes.data(), sizeof raw);
         std::array<char, 16> digits{};
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                       kOffset[i] + raw % kSpan[i]).ptr;
+        const auto end =
+            std::to_chars(digits.data(), digits.data() + digits.size(), kOffset[i] + raw % kSpan[i])
+                .ptr;
         texts[i].assign(digits.data(), end);
     }
     return texts;

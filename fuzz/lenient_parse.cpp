@@ -36,9 +36,9 @@ double radixReference(std::string_view digits, unsigned radix) {
     }
     // 8 hexadecimal or 11 octal digits cover the low 32 bits.
     const std::size_t lowDigits = radix == 16 ? 8 : 11;
-    const std::string_view low =
-        significant.size() > lowDigits ? significant.substr(significant.size() - lowDigits)
-                                       : significant;
+    const std::string_view low = significant.size() > lowDigits
+                                     ? significant.substr(significant.size() - lowDigits)
+                                     : significant;
     std::uint64_t lowValue = 0;
     std::from_chars(low.data(), low.data() + low.size(), lowValue, static_cast<int>(radix));
     const std::uint32_t low32 = static_cast<std::uint32_t>(lowValue & 0xFFFF'FFFFU);
@@ -59,7 +59,7 @@ long long orderOf(std::string_view integral, std::string_view fraction, std::str
     } else {
         const auto firstFraction = fraction.find_first_not_of('0');
         order = -static_cast<long long>(firstFraction == std::string_view::npos ? fraction.size()
-                                                                                 : firstFraction);
+                                                                                : firstFraction);
     }
     const bool negative = !exponent.empty() && exponent.front() == '-';
     if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) {

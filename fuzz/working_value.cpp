@@ -125,9 +125,9 @@ struct Expected {
 Expected expectedStep(Operation operation, const WorkingValue& a, const WorkingValue& b,
                       const convert::NumberFormat& format) {
     if (operation == Operation::Add && a.kind() == Kind::Text && b.kind() == Kind::Text) {
-        return {WorkingValue(std::get<std::string>(a.storage()) +
-                             std::get<std::string>(b.storage())),
-                0};
+        return {
+            WorkingValue(std::get<std::string>(a.storage()) + std::get<std::string>(b.storage())),
+            0};
     }
     if (isInteger(a) && isInteger(b) && operation != Operation::Divide) {
         const std::int64_t x = integerOf(a);
@@ -186,11 +186,11 @@ void checkText(const WorkingValue& value, const convert::NumberFormat& format) {
     case Kind::Int16:
     case Kind::Int32: {
         std::array<char, 16> digits{};
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                       integerOf(value)).ptr;
-        fuzz::require(text == std::string_view(digits.data(),
-                                               static_cast<std::size_t>(end - digits.data())),
-                      "an integer is written in plain digits", text);
+        const auto end =
+            std::to_chars(digits.data(), digits.data() + digits.size(), integerOf(value)).ptr;
+        fuzz::require(
+            text == std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())),
+            "an integer is written in plain digits", text);
         break;
     }
     case Kind::Double:

@@ -30,6 +30,7 @@ TEST_P(ConsumptionTables, TakeTheHalfOpenBandOfTheAltitude) {
     EXPECT_EQ(calc::altitudeInRange(row.s), std::string(row.base) != "-") << row.s;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, ConsumptionTables, testing::Values(
     BandRow{4999, 4999, "-", "-"},
     BandRow{std::nextafter(5000.0, 0.0), 5000, "-", "-"},
@@ -52,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ConsumptionTables, testing::Values(
     BandRow{11999, 11999, "526.071", "0.001"},
     BandRow{12000, 12000, "-", "-"},
     BandRow{-9100, -9100, "-", "-"}));
+// clang-format on
 
 TEST(ConsumptionRate, IsBasePlusMassTimesCoefficient) {
     EXPECT_EQ(shown(calc::consumptionRate(9100, 9100, 50000)), "830.1");

@@ -31,6 +31,7 @@ TEST_P(LenientParse, ReadsTheLeadingNumber) {
     EXPECT_EQ(convert::lenientParse(row.text), row.expected) << '"' << row.text << '"';
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, LenientParse, testing::Values(
     LenientRow{"", 0}, LenientRow{"abc", 0}, LenientRow{"-", 0}, LenientRow{".", 0},
     LenientRow{" 12 34 ", 1234}, LenientRow{"9 100", 9100}, LenientRow{"\t-1\n2", -12},
@@ -42,12 +43,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, LenientParse, testing::Values(
     LenientRow{"0.000e99999999999999999999", 0},
     LenientRow{"&H1F", 31}, LenientRow{"&HFFFF", -1}, LenientRow{"&H10000", 65536},
     LenientRow{"&O17", 15}, LenientRow{"&Hz", 0}));
+// clang-format on
 
 // The README's advice: digits and a period only; grouping marks and a decimal comma cut the number.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(ReadmeExamples, LenientParse, testing::Values(
     LenientRow{"2000", 2000}, LenientRow{"2.000", 2}, LenientRow{"2 000,0", 2000},
     LenientRow{"1 000,5", 1000}, LenientRow{"2,000", 2}, LenientRow{"2.5", 2.5},
     LenientRow{"1.5e3", 1500}));
+// clang-format on
 
 struct StrictRow {
     const char* text;
@@ -68,6 +72,7 @@ TEST_P(StrictParse, AcceptsOnlyAWholeRegionalNumber) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Period, StrictParse, testing::Values(
     StrictRow{"9100", &kPeriod, 9100}, StrictRow{"  9100\t", &kPeriod, 9100},
     StrictRow{"12.5", &kPeriod, 12.5}, StrictRow{"-5", &kPeriod, -5}, StrictRow{"+5", &kPeriod, 5},
@@ -83,13 +88,16 @@ INSTANTIATE_TEST_SUITE_P(Period, StrictParse, testing::Values(
     StrictRow{"1.2.3", &kPeriod, std::nullopt}, StrictRow{"1 000", &kPeriod, std::nullopt},
     StrictRow{"&H10", &kPeriod, std::nullopt}, StrictRow{"(5)", &kPeriod, std::nullopt},
     StrictRow{"12,5", &kPeriodNoGroups, std::nullopt}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Comma, StrictParse, testing::Values(
     StrictRow{"12,5", &kComma, 12.5}, StrictRow{" 12,5 ", &kComma, 12.5},
     StrictRow{"9100,9", &kComma, 9100.9}, StrictRow{"9 100", &kComma, 9100},
     StrictRow{"9\u00A0100", &kComma, 9100}, StrictRow{"1 000 000,25", &kComma, 1000000.25},
     StrictRow{"12.5", &kComma, std::nullopt}, StrictRow{"12 ,5", &kComma, std::nullopt},
     StrictRow{"9100 ", &kComma, 9100}, StrictRow{"9  100", &kComma, std::nullopt}));
+// clang-format on
 
 struct TextRow {
     double value;
@@ -104,6 +112,7 @@ TEST_P(NumberText, WritesFifteenSignificantDigits) {
     EXPECT_EQ(convert::numberText(row.value, *row.format), row.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, NumberText, testing::Values(
     TextRow{187, &kPeriod, "187"}, TextRow{246.9, &kPeriod, "246.9"}, TextRow{-15, &kPeriod, "-15"},
     TextRow{0.5, &kPeriod, "0.5"}, TextRow{0.5, &kComma, "0,5"}, TextRow{12.5, &kComma, "12,5"},
@@ -118,6 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, NumberText, testing::Values(
     TextRow{1.5e-5, &kComma, "1,5E-05"}, TextRow{1e100, &kPeriod, "1E+100"},
     TextRow{1.7976931348623157e308, &kPeriod, "1.79769313486232E+308"},
     TextRow{5e-324, &kPeriod, "4.94065645841247E-324"}));
+// clang-format on
 
 struct RoundTripRow {
     double value;
@@ -132,10 +142,12 @@ TEST_P(RoundTrip, LenientParseOfNumberTextDependsOnTheSeparator) {
     EXPECT_EQ(convert::lenientParse(convert::numberText(row.value, *row.format)), row.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, RoundTrip, testing::Values(
     RoundTripRow{12.5, &kPeriod, 12.5}, RoundTripRow{12.5, &kComma, 12},
     RoundTripRow{76200.33648152814, &kPeriod, 76200.3364815281},
     RoundTripRow{76200.33648152814, &kComma, 76200},
     RoundTripRow{1.5e-5, &kComma, 1}));
+// clang-format on
 
 }  // namespace

@@ -12,7 +12,6 @@ namespace {
 using convert::ErrorCode;
 using convert::NumberFormat;
 
-
 struct Row {
     const char* altitude;
     const NumberFormat* format;
@@ -32,6 +31,7 @@ TEST_P(DescentDistance, IsAltitudeTimesTwoHundredthsPlusFive) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, DescentDistance, testing::Values(
     Row{"9100", &kPeriod, "187"}, Row{"9100", &kComma, "187"},
     Row{"", &kPeriod, "5"}, Row{"abc", &kPeriod, "5"},
@@ -40,5 +40,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, DescentDistance, testing::Values(
     Row{"9 100 м", &kPeriod, "187"}, Row{"12000.5", &kPeriod, "245.01"},
     Row{"1e308", &kPeriod, "2E+306"},
     Row{"1e999", &kPeriod, ErrorCode::Overflow}, Row{"-1e999", &kComma, ErrorCode::Overflow}));
+// clang-format on
 
 }  // namespace

@@ -12,7 +12,6 @@ namespace {
 using convert::ErrorCode;
 using convert::NumberFormat;
 
-
 struct Row {
     calc::ProfitInputs inputs;  // fuel weight, fuel on board, price, cargo income
     const NumberFormat* format;
@@ -31,6 +30,7 @@ TEST_P(FlightProfit, ChargesTheFuelToBuyAgainstTheCargoIncome) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, FlightProfit, testing::Values(
     Row{{"", "", "", ""}, &kPeriod, "0"},
     Row{{"500", "100", "2", "1000"}, &kPeriod, "12.8"},
@@ -41,5 +41,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, FlightProfit, testing::Values(
     Row{{"26795,4910811456", "0", "1", "0"}, &kComma, "-33065,03"},
     Row{{"1e308", "-1e308", "1", "0"}, &kPeriod, ErrorCode::Overflow},
     Row{{"1e200", "0", "1e200", "0"}, &kPeriod, ErrorCode::Overflow}));
+// clang-format on
 
 }  // namespace

@@ -62,8 +62,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
-            if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->isWindow() &&
-                                                              widget->isModal()) {
+            if (auto* widget = qobject_cast<QWidget*>(watched);
+                widget && widget->isWindow() && widget->isModal()) {
                 QTimer::singleShot(0, this, [this] { closeActiveBox(); });
             }
         }
@@ -164,10 +164,11 @@ const std::vector<QString>& hostileAlphabet() {
             }
         }
         for (const char* piece :
-             {"d", "D", "&", "H", "h", "O", "o", "\t", "\u00A0", "\u202F", "a", "x", "z", "M",
-              "м", "к", "г", "Ж", "я", "\u0001", "\u0007", "\u0008", "\u001B", "\n", "\r",
-              "\u007F", "\u200B", "\uFEFF", "\u0660", "\u0663", "\u0669", "\uFF10", "\uFF15",
-              "\uFF19", "\u00BD", "\u2212", "$", "%", "(", "?"}) {
+             {"d",      "D",      "&",      "H",      "h",      "O",      "o",      "\t",
+              "\u00A0", "\u202F", "a",      "x",      "z",      "M",      "м",      "к",
+              "г",      "Ж",      "я",      "\u0001", "\u0007", "\u0008", "\u001B", "\n",
+              "\r",     "\u007F", "\u200B", "\uFEFF", "\u0660", "\u0663", "\u0669", "\uFF10",
+              "\uFF15", "\uFF19", "\u00BD", "\u2212", "$",      "%",      "(",      "?"}) {
             pieces.push_back(QString::fromUtf8(piece));
         }
         return pieces;
@@ -239,8 +240,8 @@ protected:
                 }
             }
             if (random_.percent(25)) {
-                text += QString::fromStdString(
-                    random_.percent(80) ? format.decimalSeparator : std::string("."));
+                text += QString::fromStdString(random_.percent(80) ? format.decimalSeparator
+                                                                   : std::string("."));
                 text += QString::number(random_.below(1000));
             }
             if (random_.percent(5)) {
@@ -248,8 +249,9 @@ protected:
                 text += QString::number(random_.below(400));
             }
         }
-        const std::size_t hostile =
-            text.isEmpty() ? 1 + random_.below(10) : random_.percent(35) ? 1 + random_.below(4) : 0;
+        const std::size_t hostile = text.isEmpty()        ? 1 + random_.below(10)
+                                    : random_.percent(35) ? 1 + random_.below(4)
+                                                          : 0;
         for (std::size_t n = hostile; n > 0; --n) {
             const auto at = random_.below(static_cast<std::size_t>(text.size()) + 1);
             text.insert(static_cast<qsizetype>(at), random_.among(hostileAlphabet()));
@@ -257,9 +259,9 @@ protected:
         return text;
     }
 
-    static constexpr std::array<const char*, 12> kKnownTexts{
-        "9100", "2000", "50000", "1000", "4500", "5000", "11999", "12000",
-        "4999", "0",    "-1",    "1e999"};
+    static constexpr std::array<const char*, 12> kKnownTexts{"9100", "2000", "50000", "1000",
+                                                             "4500", "5000", "11999", "12000",
+                                                             "4999", "0",    "-1",    "1e999"};
 
     // Now and then a very long run: digits, blanks before a number, or anything.
     QString anyText() {
@@ -301,7 +303,7 @@ protected:
     }
 
     static inline const std::map<char16_t, Qt::Key> kControlKeys{
-        {u'\b', Qt::Key_Backspace}, {u'\t', Qt::Key_Tab},       {u'\r', Qt::Key_Return},
+        {u'\b', Qt::Key_Backspace}, {u'\t', Qt::Key_Tab},      {u'\r', Qt::Key_Return},
         {u'\n', Qt::Key_Enter},     {u'\x1B', Qt::Key_Escape}, {u'\x7F', Qt::Key_Delete}};
 
     void pressButton(const Command& command, std::string& what) {
@@ -416,9 +418,9 @@ protected:
         }
         if (roll < 51) {
             // Figures a pilot would type, into every input of one calculator.
-            static const std::array<std::vector<int>, 3> kInputs{
-                std::vector<int>{1}, std::vector<int>{3, 4, 5, 6, 7},
-                std::vector<int>{8, 9, 10, 11}};
+            static const std::array<std::vector<int>, 3> kInputs{std::vector<int>{1},
+                                                                 std::vector<int>{3, 4, 5, 6, 7},
+                                                                 std::vector<int>{8, 9, 10, 11}};
             const std::vector<int>& inputs = random_.among(kInputs);
             Done done;
             what = "type figures:";

@@ -1,5 +1,5 @@
-#include "error_box.h"
 #include "form1.h"
+#include "error_box.h"
 #include "locale_format.h"
 
 #include "convert/error.h"
@@ -27,7 +27,6 @@
 #include <vector>
 
 namespace {
-
 
 class Form1Test : public testing::Test {
 protected:
@@ -69,8 +68,8 @@ protected:
 TEST_F(Form1Test, StartsWithItsTitleSizeAndTexts) {
     EXPECT_EQ(window_->windowTitle(), "B");
     EXPECT_EQ(window_->size(), QSize(681, 603));
-    const char* const atStart[] = {"",     "9100", "",     "9100", "2000", "50000", "1000",
-                                   "4500", "",     "",     "",     "",     ""};
+    const char* const atStart[] = {"",     "9100", "", "9100", "2000", "50000", "1000",
+                                   "4500", "",     "", "",     "",     ""};
     for (int n = 1; n <= 12; ++n) {
         EXPECT_EQ(window_->text(n)->text(), QString::fromUtf8(atStart[n])) << "Text" << n;
         EXPECT_EQ(window_->text(n)->isReadOnly(), n == 2 || n == 12) << "Text" << n;
@@ -186,10 +185,12 @@ TEST_F(Form1Test, LabelsHaveTheirCaptionsColoursAndAlignment) {
         {"Label15", "Вычисление топлива", Qt::AlignHCenter},
         {"Label14", "Вычисление длины спуска", Qt::AlignHCenter},
         {"Label16", "Вычисление прибыли от рейса", Qt::AlignHCenter},
-        {"Label1", "Высота, м", Qt::AlignRight},   {"Label2", "Дальность, км", Qt::AlignRight},
+        {"Label1", "Высота, м", Qt::AlignRight},
+        {"Label2", "Дальность, км", Qt::AlignRight},
         {"Label6", "Вес груза, кг", Qt::AlignRight},
         {"Label3", "Топливо на руление, кг", Qt::AlignRight},
-        {"Label5", "Запас, кг", Qt::AlignRight},   {"Label11", "Вес топлива, кг", Qt::AlignRight},
+        {"Label5", "Запас, кг", Qt::AlignRight},
+        {"Label11", "Вес топлива, кг", Qt::AlignRight},
         {"Label9", "Высота полета, м", Qt::AlignRight},
         {"Label10", "Расстояние спуска, км", Qt::AlignRight},
         {"Label8", "Доход от груза, v$", Qt::AlignRight},
@@ -224,8 +225,8 @@ TEST_F(Form1Test, LabelsHaveTheirCaptionsColoursAndAlignment) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << c.name;
         // Whatever the locale, every Cyrillic letter is drawn, not shown as a box.
         for (const char32_t letter : label->text().toUcs4()) {
-            EXPECT_TRUE(label->fontMetrics().inFontUcs4(letter)) << c.name << " U+" << std::hex
-                                                                 << static_cast<unsigned>(letter);
+            EXPECT_TRUE(label->fontMetrics().inFontUcs4(letter))
+                << c.name << " U+" << std::hex << static_cast<unsigned>(letter);
         }
     }
 }
@@ -257,8 +258,8 @@ TEST_F(Form1Test, SpaceAndEnterOnTheFocusedButtonClickIt) {
 TEST_F(Form1Test, EnterAndEscapeInATextBoxPressNothing) {
     std::vector<std::unique_ptr<QSignalSpy>> spies;
     for (const char* name : {"Command1", "Command2", "Command3"}) {
-        spies.push_back(std::make_unique<QSignalSpy>(control<QPushButton>(name),
-                                                     &QPushButton::clicked));
+        spies.push_back(
+            std::make_unique<QSignalSpy>(control<QPushButton>(name), &QPushButton::clicked));
     }
     for (const int n : {1, 3, 8, 9}) {
         window_->text(n)->setFocus();
@@ -352,8 +353,8 @@ TEST_F(Form1Test, ProfitUsesTheFuelWeightJustEstimatedOrTyped) {
 }
 
 TEST_F(Form1Test, OutOfRangeWarnsInAModalBoxAndKeepsTheFuelWeight) {
-    for (const auto& [field, text] : {std::pair{3, "12000"}, std::pair{3, "4999"},
-                                      std::pair{5, "50001"}, std::pair{5, "-1"}}) {
+    for (const auto& [field, text] :
+         {std::pair{3, "12000"}, std::pair{3, "4999"}, std::pair{5, "50001"}, std::pair{5, "-1"}}) {
         open(kPeriod);
         window_->text(8)->setText(QStringLiteral("1234"));
         window_->text(field)->setText(QString::fromUtf8(text));
@@ -390,8 +391,10 @@ TEST(ErrorMessage, NamesTheErrorByNumberAndTheFieldWhereKnown) {
     using convert::ErrorCode;
     EXPECT_EQ(errorMessage(Error(ErrorCode::DivisionByZero)),
               "Ошибка 11: деление на ноль\n\nРасчет не выполнен; введенные данные сохранены.");
-    EXPECT_TRUE(errorMessage(Error(ErrorCode::TypeMismatch), "Вес груза, кг")
-                    .startsWith("Ошибка 13: несоответствие типов\nПоле «Вес груза, кг» не содержит числа."));
+    EXPECT_TRUE(
+        errorMessage(Error(ErrorCode::TypeMismatch), "Вес груза, кг")
+            .startsWith(
+                "Ошибка 13: несоответствие типов\nПоле «Вес груза, кг» не содержит числа."));
 }
 
 TEST(NumberFormatOf, TakesTheSeparatorsOfTheLocale) {

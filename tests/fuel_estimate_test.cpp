@@ -14,7 +14,6 @@ using calc::OutOfRange;
 using convert::ErrorCode;
 using convert::NumberFormat;
 
-
 // A failure: its code and the input it names, if any.
 struct Failure {
     ErrorCode code;
@@ -64,6 +63,7 @@ const Failure kAltitudeMismatch{ErrorCode::TypeMismatch, calc::kAltitudeInput};
 const Failure kCargoMismatch{ErrorCode::TypeMismatch, calc::kCargoInput};
 const Failure kOverflow{ErrorCode::Overflow, std::nullopt};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, FuelEstimate, testing::Values(
     // The texts at start: the comma loses the fraction of the second-pass mass.
     Row{{"9100", "2000", "50000", "1000", "4500"}, &kPeriod, "26795.4987246009"},
@@ -96,13 +96,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, FuelEstimate, testing::Values(
     Row{{"1e999", "2000", "50000", "1000", "4500"}, &kPeriod, kOverflow},
     Row{{"9100", "2000", "1e999", "1000", "4500"}, &kPeriod, kOverflow},
     Row{{"4999", "1e308", "50000", "1e308", "1e308"}, &kPeriod, kOverflow}));
+// clang-format on
 
 // What the README tells a pilot under a German format: the band and the range test read
 // "9.100" and "50.000" regionally, the formulas read them as 9.1 m and 50 kg.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(ReadmeExamples, FuelEstimate, testing::Values(
     Row{{"9100", "2000", "50000", "1000", "4500"}, &kGerman, "26795,4910811456"},
     Row{{"9.100", "2000", "50.000", "1000", "4500"}, &kGerman, "39773,6472322235"},
     Row{{"9100", "2.000", "50000", "1000", "4500"}, &kGerman,
         std::get<std::string>(estimate({"9100", "2", "50000", "1000", "4500"}, kGerman))}));
+// clang-format on
 
 }  // namespace

@@ -43,18 +43,21 @@ std::string outcomeOf(Call&& call) {
 
 struct Calculator {
     const char* name;
-    std::vector<const char*> inputs;      // names, in the order of the texts at start
+    std::vector<const char*> inputs;  // names, in the order of the texts at start
     std::vector<const char*> textsAtStart;
     std::function<std::string(const std::vector<std::string_view>&)> run;
 };
 
 const std::vector<Calculator>& calculators() {
     static const std::vector<Calculator> all{
-        {"descent", {"altitude"}, {"9100"},
+        {"descent",
+         {"altitude"},
+         {"9100"},
          [](const std::vector<std::string_view>& t) {
              return outcomeOf([&] { return calc::descentDistance(t[0], kPeriod); });
          }},
-        {"fuel", {"altitude", "range", "cargo", "taxiFuel", "reserve"},
+        {"fuel",
+         {"altitude", "range", "cargo", "taxiFuel", "reserve"},
          {"9100", "2000", "50000", "1000", "4500"},
          [](const std::vector<std::string_view>& t) {
              return outcomeOf([&]() -> std::string {
@@ -63,11 +66,13 @@ const std::vector<Calculator>& calculators() {
                  return fuel != nullptr ? *fuel : "out of range";
              });
          }},
-        {"profit", {"fuelWeight", "fuelOnBoard", "fuelPrice", "cargoIncome"},
+        {"profit",
+         {"fuelWeight", "fuelOnBoard", "fuelPrice", "cargoIncome"},
          {"26795.4987246009", "1000", "2", "100000"},
          [](const std::vector<std::string_view>& t) {
-             return outcomeOf(
-                 [&] { return calc::flightProfit({t[0], t[1], t[2], t[3]}, kPeriod); });
+             return outcomeOf([&] {
+                 return calc::flightProfit({t[0], t[1], t[2], t[3]}, kPeriod);
+             });
          }},
     };
     return all;

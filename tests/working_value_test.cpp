@@ -1,6 +1,6 @@
+#include "convert/working_value.h"
 #include "convert/checked.h"
 #include "convert/error.h"
-#include "convert/working_value.h"
 #include "error_of.h"
 #include "formats.h"
 
@@ -36,7 +36,6 @@ using convert::ErrorCode;
 using convert::NumberFormat;
 using convert::Operation;
 using convert::WorkingValue;
-
 
 WorkingValue i16(int v) { return WorkingValue(static_cast<std::int16_t>(v)); }
 WorkingValue i32(std::int32_t v) { return WorkingValue(v); }
@@ -83,6 +82,7 @@ constexpr auto Sub = Operation::Subtract;
 constexpr auto Mul = Operation::Multiply;
 constexpr auto Div = Operation::Divide;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, WorkingValueArithmetic, testing::Values(
     Row{{}, Mul, dbl(1626), &kPeriod, dbl(0)},
     Row{{}, Add, {}, &kPeriod, i16(0)},
@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, WorkingValueArithmetic, testing::Values(
     Row{{}, Div, {}, &kPeriod, ErrorCode::Overflow},
     Row{dbl(1e308), Mul, i16(10), &kPeriod, ErrorCode::Overflow},
     Row{txt("1e400"), Add, i16(0), &kPeriod, ErrorCode::Overflow}));
+// clang-format on
 
 struct TextRow {
     WorkingValue value;
@@ -118,10 +119,12 @@ TEST_P(WorkingValueText, WritesNumbersByTheFormat) {
     EXPECT_EQ(GetParam().value.toText(*GetParam().format), GetParam().expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, WorkingValueText, testing::Values(
     TextRow{{}, &kPeriod, ""}, TextRow{i16(-2000), &kComma, "-2000"},
     TextRow{i32(60000), &kPeriod, "60000"}, TextRow{dbl(12.5), &kPeriod, "12.5"},
     TextRow{dbl(12.5), &kComma, "12,5"}, TextRow{txt("abc"), &kPeriod, "abc"}));
+// clang-format on
 
 TEST(FaultCheck, IgnoresFlagsRaisedBeforeTheStep) {
     std::feraiseexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);

@@ -72,8 +72,10 @@ void softEllipse(QPainter& p, QPointF c, qreal rx, qreal ry, const QGradientStop
 }
 
 void drawShadow(QPainter& p, QPointF c, qreal rx, qreal ry, int alpha) {
-    softEllipse(p, c, rx, ry, {{0.0, QColor(40, 42, 48, alpha)}, {0.7, QColor(40, 42, 48, alpha / 2)},
-                               {1.0, QColor(40, 42, 48, 0)}});
+    softEllipse(p, c, rx, ry,
+                {{0.0, QColor(40, 42, 48, alpha)},
+                 {0.7, QColor(40, 42, 48, alpha / 2)},
+                 {1.0, QColor(40, 42, 48, 0)}});
 }
 
 void drawWheel(QPainter& p, QPointF c, qreal r) {
@@ -88,8 +90,10 @@ void drawWheel(QPainter& p, QPointF c, qreal r) {
 
 void drawSky(QPainter& p) {
     const QRectF sky(0.0, 0.0, kWidth, kHorizon + 1.0);
-    p.fillRect(sky, vertical(0, kHorizon, {{0.0, QColor(58, 118, 196)}, {0.55, QColor(128, 176, 226)},
-                                           {1.0, QColor(214, 230, 242)}}));
+    p.fillRect(sky, vertical(0, kHorizon,
+                             {{0.0, QColor(58, 118, 196)},
+                              {0.55, QColor(128, 176, 226)},
+                              {1.0, QColor(214, 230, 242)}}));
     // The sun is off to the upper left; its glow warms that corner only.
     QRadialGradient glow(QPointF(-20, -10), 260);
     glow.setStops({{0.0, QColor(255, 250, 230, 150)}, {1.0, QColor(255, 250, 230, 0)}});
@@ -98,15 +102,20 @@ void drawSky(QPainter& p) {
 
 void drawClouds(QPainter& p) {
     // Each cloud is a cluster of soft puffs, kept off the middle so the title stays clear.
-    struct Puff { qreal x, y, rx, ry; int a; };
+    struct Puff {
+        qreal x, y, rx, ry;
+        int a;
+    };
     static const Puff puffs[] = {
-        {40, 78, 50, 18, 190},  {85, 70, 38, 20, 210},  {120, 82, 46, 14, 170}, {70, 90, 70, 10, 120},
-        {470, 96, 44, 14, 170}, {510, 88, 34, 17, 200}, {548, 98, 52, 12, 150}, {300, 112, 90, 7, 90},
-        {650, 120, 60, 9, 110}, {200, 124, 70, 6, 80},
+        {40, 78, 50, 18, 190},  {85, 70, 38, 20, 210},  {120, 82, 46, 14, 170},
+        {70, 90, 70, 10, 120},  {470, 96, 44, 14, 170}, {510, 88, 34, 17, 200},
+        {548, 98, 52, 12, 150}, {300, 112, 90, 7, 90},  {650, 120, 60, 9, 110},
+        {200, 124, 70, 6, 80},
     };
     for (const Puff& c : puffs)
         softEllipse(p, QPointF(c.x, c.y), c.rx, c.ry,
-                    {{0.0, QColor(255, 255, 255, c.a)}, {0.6, QColor(248, 250, 253, c.a * 2 / 3)},
+                    {{0.0, QColor(255, 255, 255, c.a)},
+                     {0.6, QColor(248, 250, 253, c.a * 2 / 3)},
                      {1.0, QColor(240, 245, 252, 0)}});
 }
 
@@ -121,10 +130,12 @@ void drawDistance(QPainter& p) {
     p.fillRect(QRectF(0, kHorizon - 5, kWidth, 5), QColor(112, 138, 132));
 
     // Terminal: glass front under a gently curved roof.
-    p.fillRect(QRectF(250, 122, 437, kHorizon - 122),
-               vertical(118, kHorizon, {{0.0, QColor(170, 196, 216)}, {1.0, QColor(112, 138, 160)}}));
+    p.fillRect(
+        QRectF(250, 122, 437, kHorizon - 122),
+        vertical(118, kHorizon, {{0.0, QColor(170, 196, 216)}, {1.0, QColor(112, 138, 160)}}));
     p.setPen(QPen(QColor(70, 92, 112, 150), 1.0));
-    for (int x = 256; x < kWidth; x += 9) p.drawLine(QLineF(x, 124, x, kHorizon - 1));
+    for (int x = 256; x < kWidth; x += 9)
+        p.drawLine(QLineF(x, 124, x, kHorizon - 1));
     p.drawLine(QLineF(250, 136, kWidth, 136));
     QPainterPath roof(QPointF(240, 124));
     roof.cubicTo(380, 108, 560, 108, kWidth + 5, 118);
@@ -134,7 +145,8 @@ void drawDistance(QPainter& p) {
 
     // Control tower on the left.
     p.fillRect(QRectF(34, 92, 14, kHorizon - 92),
-               ramp(QPointF(30, 0), QPointF(52, 0), {{0.0, QColor(210, 214, 218)}, {1.0, QColor(150, 158, 166)}}));
+               ramp(QPointF(30, 0), QPointF(52, 0),
+                    {{0.0, QColor(210, 214, 218)}, {1.0, QColor(150, 158, 166)}}));
     p.fillRect(QRectF(26, 88, 30, 5), QColor(200, 205, 210));
     p.fillRect(QRectF(27, 78, 28, 10), QColor(60, 90, 110));
     p.fillRect(QRectF(24, 74, 34, 4), QColor(185, 190, 196));
@@ -143,11 +155,13 @@ void drawDistance(QPainter& p) {
 
 void drawApron(QPainter& p) {
     const QRectF apron(0, kHorizon, kWidth, 400 - kHorizon);
-    p.fillRect(apron, vertical(kHorizon, 400, {{0.0, QColor(196, 198, 196)}, {1.0, QColor(168, 170, 170)}}));
+    p.fillRect(apron, vertical(kHorizon, 400,
+                               {{0.0, QColor(196, 198, 196)}, {1.0, QColor(168, 170, 170)}}));
 
     // Slab joints: rows crowd toward the horizon, columns run to one vanishing point.
     p.setPen(QPen(QColor(150, 152, 152, 110), 0.8));
-    for (int k = 1; k < 12; ++k) p.drawLine(QLineF(0, kHorizon + 2.2 * k * k, kWidth, kHorizon + 2.2 * k * k));
+    for (int k = 1; k < 12; ++k)
+        p.drawLine(QLineF(0, kHorizon + 2.2 * k * k, kWidth, kHorizon + 2.2 * k * k));
     const QPointF vanish(343, kHorizon - 40);
     const qreal t = (kHorizon - vanish.y()) / (400 - vanish.y());
     for (int k = -14; k <= 14; ++k) {
@@ -180,24 +194,34 @@ void drawApron(QPainter& p) {
 
 void drawEngine(QPainter& p, qreal x, qreal y, qreal len, qreal h, qreal wingY) {
     // Pylon up into the wing, exhaust cone, then the nacelle with its dark intake.
-    fill(p, polygon({{x + len * 0.3, y - h * 0.4}, {x + len * 0.5, wingY}, {x + len * 1.15, wingY - 1},
-                     {x + len * 0.95, y - h * 0.3}}),
+    fill(p,
+         polygon({{x + len * 0.3, y - h * 0.4},
+                  {x + len * 0.5, wingY},
+                  {x + len * 1.15, wingY - 1},
+                  {x + len * 0.95, y - h * 0.3}}),
          vertical(wingY, y, {{0.0, QColor(200, 204, 210)}, {1.0, QColor(150, 156, 164)}}));
-    fill(p, polygon({{x + len * 0.9, y - h * 0.28}, {x + len * 1.14, y + h * 0.02}, {x + len * 0.9, y + h * 0.28}}),
+    fill(p,
+         polygon({{x + len * 0.9, y - h * 0.28},
+                  {x + len * 1.14, y + h * 0.02},
+                  {x + len * 0.9, y + h * 0.28}}),
          QColor(104, 106, 112));
     QPainterPath nacelle(QPointF(x, y - h * 0.5));
     nacelle.lineTo(x + len * 0.6, y - h * 0.46);
     nacelle.cubicTo(x + len * 0.8, y - h * 0.42, x + len * 0.92, y - h * 0.32, x + len * 0.92, y);
-    nacelle.cubicTo(x + len * 0.92, y + h * 0.32, x + len * 0.8, y + h * 0.42, x + len * 0.6, y + h * 0.46);
+    nacelle.cubicTo(x + len * 0.92, y + h * 0.32, x + len * 0.8, y + h * 0.42, x + len * 0.6,
+                    y + h * 0.46);
     nacelle.lineTo(x, y + h * 0.5);
     nacelle.closeSubpath();
     fill(p, nacelle,
-         vertical(y - h / 2, y + h / 2, {{0.0, QColor(250, 251, 253)}, {0.4, QColor(226, 230, 236)},
-                                         {1.0, QColor(120, 126, 138)}}),
+         vertical(y - h / 2, y + h / 2,
+                  {{0.0, QColor(250, 251, 253)},
+                   {0.4, QColor(226, 230, 236)},
+                   {1.0, QColor(120, 126, 138)}}),
          QPen(QColor(110, 116, 126), 0.7));
     p.fillRect(QRectF(x + len * 0.18, y - h * 0.5 + 0.6, len * 0.08, h - 1.2), QColor(40, 84, 170));
     QRadialGradient intake(QPointF(x, y), h * 0.5);
-    intake.setStops({{0.0, QColor(20, 22, 28)}, {0.75, QColor(60, 64, 72)}, {1.0, QColor(214, 218, 224)}});
+    intake.setStops(
+        {{0.0, QColor(20, 22, 28)}, {0.75, QColor(60, 64, 72)}, {1.0, QColor(214, 218, 224)}});
     p.setPen(Qt::NoPen);
     p.setBrush(intake);
     p.drawEllipse(QPointF(x, y), h * 0.22, h * 0.5);
@@ -210,7 +234,9 @@ void drawFuselage(QPainter& p) {
     fin.lineTo(597, 92);
     fin.lineTo(594, 171);
     fin.closeSubpath();
-    fill(p, fin, ramp(QPointF(520, 92), QPointF(600, 170), {{0.0, QColor(40, 84, 170)}, {1.0, QColor(18, 44, 110)}}),
+    fill(p, fin,
+         ramp(QPointF(520, 92), QPointF(600, 170),
+              {{0.0, QColor(40, 84, 170)}, {1.0, QColor(18, 44, 110)}}),
          QPen(QColor(16, 36, 90), 0.8));
     p.save();
     p.setClipPath(fin);
@@ -231,9 +257,13 @@ void drawFuselage(QPainter& p) {
     body.cubicTo(566, 186, 512, 206, 462, 211);
     body.lineTo(140, 211);
     body.cubicTo(110, 211, 92, 205, 92, 194);
-    fill(p, body, vertical(150, 211, {{0.0, QColor(236, 238, 242)}, {0.3, QColor(255, 255, 255)},
-                                      {0.62, QColor(238, 240, 244)}, {0.78, QColor(196, 200, 208)},
-                                      {1.0, QColor(132, 138, 150)}}));
+    fill(p, body,
+         vertical(150, 211,
+                  {{0.0, QColor(236, 238, 242)},
+                   {0.3, QColor(255, 255, 255)},
+                   {0.62, QColor(238, 240, 244)},
+                   {0.78, QColor(196, 200, 208)},
+                   {1.0, QColor(132, 138, 150)}}));
     p.save();
     p.setClipPath(body);
     p.fillRect(QRectF(80, 186, 540, 4), QColor(30, 70, 160));
@@ -247,9 +277,12 @@ void drawFuselage(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(38, 48, 66));
     for (qreal x = 176; x < 490; x += 7.5)
-        if (x < 426 || x > 474) p.drawRoundedRect(QRectF(x, 177, 2.6, 3.8), 1.2, 1.2);
-    for (qreal x = 160; x < 226; x += 7.5) p.drawRoundedRect(QRectF(x, 158, 2.6, 3.6), 1.2, 1.2);
-    fill(p, polygon({{114, 165}, {121, 159}, {141, 158}, {141, 163.5}, {118, 165.5}}), QColor(24, 34, 52));
+        if (x < 426 || x > 474)
+            p.drawRoundedRect(QRectF(x, 177, 2.6, 3.8), 1.2, 1.2);
+    for (qreal x = 160; x < 226; x += 7.5)
+        p.drawRoundedRect(QRectF(x, 158, 2.6, 3.6), 1.2, 1.2);
+    fill(p, polygon({{114, 165}, {121, 159}, {141, 158}, {141, 163.5}, {118, 165.5}}),
+         QColor(24, 34, 52));
     p.setPen(QPen(QColor(235, 238, 242), 1.0));
     p.drawLine(QLineF(127, 158.5, 126, 165));
     p.drawLine(QLineF(134, 158.2, 134, 164.2));
@@ -280,8 +313,10 @@ void drawAircraft(QPainter& p) {
 
     // Near wing: swept back and rising with dihedral, its underside in shade.
     fill(p, polygon({{268, 198}, {526, 183}, {538, 184}, {540, 189}, {392, 208}}),
-         vertical(183, 208, {{0.0, QColor(226, 229, 234)}, {0.45, QColor(176, 181, 190)},
-                             {1.0, QColor(118, 124, 136)}}),
+         vertical(183, 208,
+                  {{0.0, QColor(226, 229, 234)},
+                   {0.45, QColor(176, 181, 190)},
+                   {1.0, QColor(118, 124, 136)}}),
          QPen(QColor(96, 102, 114), 0.8));
     p.setPen(QPen(QColor(150, 156, 166), 0.6));
     p.drawLine(QLineF(272, 200.5, 526, 185.5));  // slat line
@@ -304,10 +339,10 @@ void drawStairs(QPainter& p) {
     // Chassis and cab; the cab sits under the platform, facing the aircraft.
     const QLinearGradient paint =
         vertical(208, ground - 6, {{0.0, QColor(255, 206, 60)}, {1.0, QColor(214, 146, 20)}});
-    fill(p, polygon({{60, ground - 16}, {164, ground - 16}, {164, ground - 8}, {60, ground - 8}}), paint,
-         kYellowEdge);
-    fill(p, polygon({{132, ground - 10}, {132, 210}, {158, 210}, {168, 221}, {168, ground - 10}}), paint,
-         kYellowEdge);
+    fill(p, polygon({{60, ground - 16}, {164, ground - 16}, {164, ground - 8}, {60, ground - 8}}),
+         paint, kYellowEdge);
+    fill(p, polygon({{132, ground - 10}, {132, 210}, {158, 210}, {168, 221}, {168, ground - 10}}),
+         paint, kYellowEdge);
     fill(p, polygon({{148, 213}, {157, 213}, {164, 221}, {148, 221}}), QColor(60, 86, 110));
     p.fillRect(QRectF(136, 213, 9, 8), QColor(60, 86, 110));
     p.fillRect(QRectF(60, ground - 12, 104, 1.2), QColor(40, 40, 40));
@@ -319,8 +354,8 @@ void drawStairs(QPainter& p) {
     const QColor steel(112, 118, 128);
     p.setPen(QPen(steel, 2.0));
     p.drawLine(QLineF(142, 202, 142, 210));
-    fill(p, polygon({landing, sill + QPointF(2, 0), sill + QPointF(2, 4), landing + QPointF(0, 4)}), kYellow,
-         kYellowEdge);
+    fill(p, polygon({landing, sill + QPointF(2, 0), sill + QPointF(2, 4), landing + QPointF(0, 4)}),
+         kYellow, kYellowEdge);
 
     // Truss under the flight, then the yellow stringer with the steps cut into it.
     p.setPen(QPen(steel, 1.0));
@@ -329,7 +364,8 @@ void drawStairs(QPainter& p) {
         p.drawLine(QLineF(a, QPointF(a.x() - 8, foot.y())));
         p.drawLine(QLineF(a, QPointF(a.x(), foot.y())));
     }
-    fill(p, polygon({foot, landing, landing + QPointF(0, 4), foot + QPointF(5, 4)}), kYellow, kYellowEdge);
+    fill(p, polygon({foot, landing, landing + QPointF(0, 4), foot + QPointF(5, 4)}), kYellow,
+         kYellowEdge);
     const int steps = 9;
     const QPointF run = (landing - foot) / steps;
     QPainterPath treads(foot);
@@ -371,13 +407,18 @@ void drawCargoTrain(QPainter& p) {
         p.fillRect(QRectF(x, ground - 8, 48, 3), QColor(70, 74, 80));
         drawWheel(p, QPointF(x + 8, ground - 3.5), 3.5);
         drawWheel(p, QPointF(x + 40, ground - 3.5), 3.5);
-        fill(p, polygon({{x + 8, ground - 8}, {x + 2, ground - 16}, {x + 2, ground - 28}, {x + 46, ground - 28},
-                         {x + 46, ground - 8}}),
+        fill(p,
+             polygon({{x + 8, ground - 8},
+                      {x + 2, ground - 16},
+                      {x + 2, ground - 28},
+                      {x + 46, ground - 28},
+                      {x + 46, ground - 8}}),
              ramp(QPointF(x, ground - 28), QPointF(x + 30, ground - 4),
                   {{0.0, QColor(240, 242, 246)}, {1.0, QColor(150, 156, 166)}}),
              QPen(QColor(110, 116, 126), 0.7));
         p.setPen(QPen(QColor(150, 156, 166), 0.6));
-        for (qreal rx = x + 12; rx < x + 46; rx += 8) p.drawLine(QLineF(rx, ground - 27, rx, ground - 9));
+        for (qreal rx = x + 12; rx < x + 46; rx += 8)
+            p.drawLine(QLineF(rx, ground - 27, rx, ground - 9));
     }
 }
 
@@ -387,11 +428,15 @@ void drawFade(QPainter& p) {
     const qreal top = 250.0, span = kHeight - top;
     auto at = [&](qreal y) { return (y - top) / span; };
     const QColor pale(200, 225, 250);
-    p.fillRect(QRectF(0, top, kWidth, span),
-               vertical(top, kHeight, {{0.0, QColor(200, 225, 250, 0)}, {at(285), QColor(200, 225, 250, 70)},
-                                       {at(325), QColor(200, 225, 250, 190)}, {at(370), pale},
-                                       {at(410), pale}, {at(500), QColor(178, 208, 246)},
-                                       {at(560), QColor(132, 174, 236)}, {1.0, QColor(58, 116, 216)}}));
+    p.fillRect(QRectF(0, top, kWidth, span), vertical(top, kHeight,
+                                                      {{0.0, QColor(200, 225, 250, 0)},
+                                                       {at(285), QColor(200, 225, 250, 70)},
+                                                       {at(325), QColor(200, 225, 250, 190)},
+                                                       {at(370), pale},
+                                                       {at(410), pale},
+                                                       {at(500), QColor(178, 208, 246)},
+                                                       {at(560), QColor(132, 174, 236)},
+                                                       {1.0, QColor(58, 116, 216)}}));
 }
 
 void drawTitle(QPainter& p) {
@@ -402,7 +447,8 @@ void drawTitle(QPainter& p) {
         // A soft dark halo first, so white letters hold up over the lighter sky.
         p.setPen(QColor(10, 30, 70, 60));
         for (int dx = -1; dx <= 2; ++dx)
-            for (int dy = -1; dy <= 2; ++dy) p.drawText(at + QPointF(dx, dy), text);
+            for (int dy = -1; dy <= 2; ++dy)
+                p.drawText(at + QPointF(dx, dy), text);
         p.setPen(QColor(10, 30, 70, 140));
         p.drawText(at + QPointF(1.2, 1.4), text);
         p.setPen(Qt::white);
@@ -410,7 +456,8 @@ void drawTitle(QPainter& p) {
     };
     // Starts below the rows the window hides.
     draw(font("DejaVu Serif", 23, true, true), QStringLiteral("Калькулятор грузового рейса"), 13);
-    draw(font("DejaVu Serif", 16, false, true), QStringLiteral("расчет топлива, спуска и прибыли"), 42);
+    draw(font("DejaVu Serif", 16, false, true), QStringLiteral("расчет топлива, спуска и прибыли"),
+         42);
 }
 
 void drawLogo(QPainter& p) {
@@ -429,14 +476,32 @@ void drawLogo(QPainter& p) {
     p.save();
     p.translate(c + QPointF(0, -7));
     p.rotate(45);
-    fill(p, polygon({{0, -17}, {2, -14}, {2, -6}, {15, 2}, {15, 5}, {2, 1}, {2, 9}, {6, 13}, {6, 15},
-                     {0, 13}, {-6, 15}, {-6, 13}, {-2, 9}, {-2, 1}, {-15, 5}, {-15, 2}, {-2, -6}, {-2, -14}}),
+    fill(p,
+         polygon({{0, -17},
+                  {2, -14},
+                  {2, -6},
+                  {15, 2},
+                  {15, 5},
+                  {2, 1},
+                  {2, 9},
+                  {6, 13},
+                  {6, 15},
+                  {0, 13},
+                  {-6, 15},
+                  {-6, 13},
+                  {-2, 9},
+                  {-2, 1},
+                  {-15, 5},
+                  {-15, 2},
+                  {-2, -6},
+                  {-2, -14}}),
          Qt::white);
     p.restore();
 
     p.setFont(font("DejaVu Sans", 13, true, false));
     p.setPen(QColor(236, 190, 60));
-    p.drawText(QRectF(c.x() - r, c.y() + 8, 2 * r, 16), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("ГР"));
+    p.drawText(QRectF(c.x() - r, c.y() + 8, 2 * r, 16), Qt::AlignHCenter | Qt::AlignTop,
+               QStringLiteral("ГР"));
 }
 
 // The picture at `scale` times its size in pixels; at 2 the painter draws the same scene with
@@ -477,8 +542,10 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-    // The 1x picture also as the pixels its JPEG decodes to: the same picture, no decoder at start-up.
-    const QImage decoded = QImage(QString::fromLocal8Bit(argv[1]), "JPG").convertToFormat(QImage::Format_RGB32);
+    // The 1x picture also as the pixels its JPEG decodes to: the same picture, no decoder at
+    // start-up.
+    const QImage decoded =
+        QImage(QString::fromLocal8Bit(argv[1]), "JPG").convertToFormat(QImage::Format_RGB32);
     QFile raw(QString::fromLocal8Bit(argv[3]));
     if (decoded.isNull() || !raw.open(QIODevice::WriteOnly) ||
         raw.write(reinterpret_cast<const char*>(decoded.constBits()), decoded.sizeInBytes()) !=
