@@ -25,12 +25,12 @@ const QColor kCaptionColour(0, 0, 192);
 enum class LabelStyle { Heading, FieldLabel, Note };
 
 struct LabelRow {
-    const char* name;
-    const char* caption;
+    const char* name{};
+    const char* caption{};
     QRect geometry;
-    LabelStyle style;
+    LabelStyle style{};
     Qt::Alignment alignment;
-    int captions;  // number of the text box it captions, 0 for none
+    int captions{};  // number of the text box it captions, 0 for none
 };
 
 // Positions in pixels of the client area (15 twips each).
@@ -56,10 +56,10 @@ const LabelRow kLabels[] = {
 // clang-format on
 
 struct FieldRow {
-    int number;
-    const char* textAtStart;
+    int number{};
+    const char* textAtStart{};
     QPoint position;
-    bool readOnly;
+    bool readOnly{};
 };
 
 const QSize kFieldSize(89, 25);
@@ -122,8 +122,9 @@ QPixmap backgroundPicture(qreal devicePixelRatio) {
     }
     // Decoded at build time: no JPEG decoder and no image-plugin look-up at start-up.
     const QByteArray pixels = QResource(QStringLiteral(":/background.rgb32")).uncompressedData();
-    return QPixmap::fromImage(
-        QImage(reinterpret_cast<const uchar*>(pixels.constData()), 687, 619, QImage::Format_RGB32));
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): Qt's bytes are char or uchar
+    const auto* bytes = reinterpret_cast<const uchar*>(pixels.constData());
+    return QPixmap::fromImage(QImage(bytes, 687, 619, QImage::Format_RGB32));
 }
 
 }  // namespace
@@ -241,8 +242,11 @@ void Form1::command1Click() {
 void Form1::command2Click() {
     run(text(8), {text(3), text(4), text(5), text(6), text(7)},
         [this]() -> std::optional<std::string> {
-            const std::string altitude = read(3), range = read(4), cargo = read(5),
-                              taxiFuel = read(6), reserve = read(7);
+            const std::string altitude = read(3);
+            const std::string range = read(4);
+            const std::string cargo = read(5);
+            const std::string taxiFuel = read(6);
+            const std::string reserve = read(7);
             auto estimate =
                 calc::fuelEstimate({altitude, range, cargo, taxiFuel, reserve}, format_);
             if (auto* fuel = std::get_if<std::string>(&estimate)) {
@@ -256,8 +260,10 @@ void Form1::command2Click() {
 
 void Form1::command3Click() {
     run(text(12), {text(8), text(11), text(10), text(9)}, [this] {
-        const std::string fuelWeight = read(8), fuelOnBoard = read(11), fuelPrice = read(10),
-                          cargoIncome = read(9);
+        const std::string fuelWeight = read(8);
+        const std::string fuelOnBoard = read(11);
+        const std::string fuelPrice = read(10);
+        const std::string cargoIncome = read(9);
         return calc::flightProfit({fuelWeight, fuelOnBoard, fuelPrice, cargoIncome}, format_);
     });
 }

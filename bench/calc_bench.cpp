@@ -44,13 +44,12 @@ double fuelDoubles(double s, double range, double cargo, double taxiFuel, double
     const double base = 792.0 - (s - 9000.0) * 0.119;
     const double coefficient = 0.001;
     const double cruise = range - 2.0 * (s * 0.02 + 5.0);
-    auto estimate = [&](double mass, bool termFirst) {
+    auto estimate = [&](double mass) {
         const double term = (s / 1000.0 * 307.919 + mass * 0.0037068) * 1.7416166;
         const double fuel = cruise * (base + mass * coefficient) / 100.0;
-        const double sum = termFirst ? term + fuel : fuel + term;
-        return sum + taxiFuel + reserve + 2000.0;
+        return term + fuel + taxiFuel + reserve + 2000.0;
     };
-    return estimate(cargo + estimate(cargo, false), true);
+    return estimate(cargo + estimate(cargo));
 }
 
 struct ParseRow {
@@ -89,24 +88,26 @@ struct FuelRow {
 };
 
 // The window's texts at start, under both separators.
-const FuelRow kFuelRows[] = {
+const std::array<FuelRow, 2> kFuelRows{{
     {"fuelEstimate/period", {"9100", "2000", "50000", "1000", "4500"}, &kPeriod},
     {"fuelEstimate/comma", {"9100", "2000", "50000", "1000", "4500"}, &kComma},
-};
+}};
+
+// A benchmark that calls the function once an iteration.
+template <typename Function>
+auto timed(Function function) {
+    // cppcheck-suppress constParameter ; a benchmark is a function of a State it may change
+    return [function](benchmark::State& state) {
+        for (auto _ : state) {
+            benchmark::DoNotOptimize(function());
+        }
+    };
+}
 
 template <typename Call>
 void registerPair(const std::string& name, Call call, auto baseline) {
-    benchmark::RegisterBenchmark(name.c_str(), [call](benchmark::State& state) {
-        for (auto _ : state) {
-            benchmark::DoNotOptimize(call());
-        }
-    });
-    benchmark::RegisterBenchmark((name + std::string(kBaselineSuffix)).c_str(),
-                                 [baseline](benchmark::State& state) {
-                                     for (auto _ : state) {
-                                         benchmark::DoNotOptimize(baseline());
-                                     }
-                                 });
+    benchmark::RegisterBenchmark(name.c_str(), timed(call));
+    benchmark::RegisterBenchmark((name + std::string(kBaselineSuffix)).c_str(), timed(baseline));
 }
 
 // Inputs pass through DoNotOptimize so that the baselines cannot be folded at compile time.
@@ -174,9 +175,9 @@ public:
             }
             const std::string name = run.run_name.str();
             const double ns = run.GetAdjustedCPUTime() * nanosecondsPer(run.time_unit);
-            if (run.run_type == Run::RT_Iteration && run.repetitions <= 1) {
-                nanoseconds_[name] = ns;
-            } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (single || median) {
                 nanoseconds_[name] = ns;
             }
         }

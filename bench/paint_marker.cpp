@@ -41,7 +41,7 @@ protected:
     }
 
 private:
-    void painted() {
+    static void painted() {
         mark("painted");
         if (std::getenv("PAINT_MARKER_EXIT") != nullptr) {
             std::_Exit(0);

@@ -159,7 +159,7 @@ bool waitReadable(int fd, double untilMs) {
     return select(fd + 1, &set, nullptr, nullptr, &timeout) > 0;
 }
 
-int ignoreXErrors(Display*, XErrorEvent*) { return 0; }
+int ignoreXErrors(Display* /*display*/, XErrorEvent* /*error*/) { return 0; }
 
 Outcome watchX(const Options& options) {
     Display* display = XOpenDisplay(nullptr);
@@ -169,7 +169,7 @@ Outcome watchX(const Options& options) {
     XSetErrorHandler(ignoreXErrors);
     int damageBase = 0;
     int damageErrorBase = 0;
-    if (!XDamageQueryExtension(display, &damageBase, &damageErrorBase)) {
+    if (XDamageQueryExtension(display, &damageBase, &damageErrorBase) == False) {
         fail("the X server has no Damage extension");
     }
     const Window root = DefaultRootWindow(display);
@@ -195,6 +195,7 @@ Outcome watchX(const Options& options) {
                 mapped = event.xmap.window;
                 outcome.mapMs = at - start;
             } else if (event.type == damageBase + XDamageNotify) {
+                // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): Xlib's event union
                 const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
                 if (mapped != 0 && damage.drawable == mapped) {
                     lastDamage = at;

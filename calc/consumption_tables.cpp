@@ -10,7 +10,7 @@ namespace {
 // The first band, in ascending order, with lower <= S < upper.
 template <typename Band, std::size_t N>
 const Band* bandOf(const std::array<Band, N>& table, double s) {
-    const auto found = std::find_if(table.begin(), table.end(), [s](const Band& band) {
+    const auto* const found = std::find_if(table.begin(), table.end(), [s](const Band& band) {
         return s >= band.lower && s < band.upper;
     });
     return found == table.end() ? nullptr : &*found;

@@ -71,7 +71,7 @@ FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) 
         const Number base = band ? baseConsumptionOf(*band, Number(v)) : Number(0.0);
         const Number firstRate = coefficient ? base + Number(g) * *coefficient : Number(0.0);
         const Number descent = Number(s) * 0.02 + 5.0;
-        const Number firstTerm = altitudeAndMassTerm<Number>(v, g);
+        const auto firstTerm = altitudeAndMassTerm<Number>(v, g);
         const Number cruiseDistance = Number(range) - Number(kTwo) * descent;
         const Number firstFuel = cruiseFuel(cruiseDistance, firstRate);
         const Number firstTotal = total(firstFuel, firstTerm, taxiFuel, reserve);
@@ -86,7 +86,7 @@ FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) 
         convert::NumberTextBuffer text;
         const double mass = lenientParse(text.write(sum.value(), format));
         const Number secondRate = base + Number(mass) * *coefficient;
-        const Number secondTerm = altitudeAndMassTerm<Number>(v, mass);
+        const auto secondTerm = altitudeAndMassTerm<Number>(v, mass);
         return total(secondTerm, cruiseFuel(cruiseDistance, secondRate), taxiFuel, reserve);
     });
     if (!cargo.strict) {

@@ -7,6 +7,7 @@ extern "C" {
 // interceptor, and on Debian 12's glibc it records slots that are no longer there: LeakSanitizer
 // then faults when it scans them at exit. Without the interception the leak check still runs;
 // it only no longer scans the thread-local storage of libraries loaded with dlopen.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the name the sanitizer runtime looks up
 const char* __asan_default_options() { return "intercept_tls_get_addr=0"; }
 
 }  // extern "C"

@@ -15,7 +15,9 @@ enum class Operation { Add, Subtract, Multiply, Divide };
 // keeps its plain shape and order of evaluation while each step is checked.
 class Checked {
 public:
-    constexpr Checked(double value) noexcept : value_(value) {}  // NOLINT: mixes with constants
+    // Implicit, so that a formula mixes it with plain constants.
+    // cppcheck-suppress noExplicitConstructor
+    constexpr Checked(double value) noexcept : value_(value) {}
 
     [[nodiscard]] constexpr double value() const noexcept { return value_; }
 
@@ -66,7 +68,9 @@ inline double pinnedStep(Operation operation, double left, double right) noexcep
 // A double for checkedFormula's first evaluation: each operation is a pinned step.
 class Pinned {
 public:
-    constexpr Pinned(double value) noexcept : value_(value) {}  // NOLINT: mixes with constants
+    // Implicit, so that a formula mixes it with plain constants.
+    // cppcheck-suppress noExplicitConstructor
+    constexpr Pinned(double value) noexcept : value_(value) {}
 
     [[nodiscard]] constexpr double value() const noexcept { return value_; }
 

@@ -21,7 +21,7 @@ constexpr std::size_t kExponentRoom = 8;
 // The value rounded to 15 significant digits: its digits without trailing zeros and the
 // decimal exponent of the first one.
 struct Rounded {
-    std::array<char, kSignificantDigits> digits;  // written before it is read
+    std::array<char, kSignificantDigits> digits{};
     std::size_t count = 0;
     int exponent = 0;
 
@@ -31,15 +31,15 @@ struct Rounded {
 Rounded roundToSignificant(double magnitude) {
     // Always laid out as d.ddddddddddddddde+XX: one digit, the period, 14 digits, the exponent.
     constexpr std::size_t kExponentSignAt = 1 + 1 + (kSignificantDigits - 1) + 1;
-    std::array<char, 32> buffer;  // written before it is read
+    std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific, kSignificantDigits - 1);
 
     Rounded rounded;
     rounded.digits[0] = buffer[0];
     std::memcpy(rounded.digits.data() + 1, buffer.data() + 2, kSignificantDigits - 1);
-    rounded.count = kSignificantDigits;
-    rounded.count = rounded.view().find_last_not_of('0') + 1;
+    const std::string_view allDigits(rounded.digits.data(), kSignificantDigits);
+    rounded.count = allDigits.find_last_not_of('0') + 1;
     const char* exponent = buffer.data() + kExponentSignAt;
     std::from_chars(exponent + (*exponent == '+' ? 1 : 0), result.ptr, rounded.exponent);
     return rounded;
@@ -82,7 +82,7 @@ void positional(const Rounded& r, std::string_view separator, Out& out) {
         out << digits;
         return;
     }
-    const auto integralDigits = static_cast<std::size_t>(r.exponent + 1);
+    const auto integralDigits = static_cast<std::size_t>(r.exponent) + 1;
     if (digits.size() <= integralDigits) {
         out << digits;
         out.zeros(integralDigits - digits.size());

@@ -22,12 +22,13 @@ public:
     NumberTextBuffer() = default;
     NumberTextBuffer(const NumberTextBuffer&) = delete;
     NumberTextBuffer& operator=(const NumberTextBuffer&) = delete;
+    ~NumberTextBuffer() = default;
 
     // numberText(value, format), valid until the next write or the buffer's end.
     [[nodiscard]] std::string_view write(double value, const NumberFormat& format);
 
 private:
-    std::array<char, 64> stack_;  // written before it is read
+    std::array<char, 64> stack_{};
     std::string heap_;
 };
 

@@ -29,11 +29,12 @@ public:
     }
     Room(const Room&) = delete;
     Room& operator=(const Room&) = delete;
+    ~Room() = default;
 
     [[nodiscard]] char* data() noexcept { return data_; }
 
 private:
-    std::array<char, 128> stack_;  // written before it is read
+    std::array<char, 128> stack_{};
     std::string heap_;
     char* data_ = stack_.data();
 };

@@ -31,7 +31,7 @@ fuzz::Outcome expectedDescent(std::string_view altitude, const convert::NumberFo
     const double scaled = metres * 0.02;
     const double km = scaled + 5.0;
     if (!std::isfinite(scaled) || !std::isfinite(km)) {
-        return {fuzz::Outcome::Kind::Error, {}, static_cast<int>(convert::ErrorCode::Overflow), {}};
+        return fuzz::kOverflow;
     }
     return {fuzz::Outcome::Kind::Text, convert::numberText(km, format), 0, {}};
 }
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const convert::NumberFormat& format = fuzz::windowFormat(data[0]);
-    const std::string_view altitude(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string_view altitude = fuzz::bytesAsText(data + 1, size - 1);
 
     const fuzz::Outcome outcome = descent(altitude, format);
     if (outcome.kind == fuzz::Outcome::Kind::Text) {

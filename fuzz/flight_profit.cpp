@@ -46,8 +46,7 @@ fuzz::Outcome expectedProfit(const std::vector<std::string_view>& fields,
     const double result = income - charged;
     for (const double step : {toBuy, cost, charged, result}) {
         if (!std::isfinite(step)) {
-            return {
-                fuzz::Outcome::Kind::Error, {}, static_cast<int>(convert::ErrorCode::Overflow), {}};
+            return fuzz::kOverflow;
         }
     }
     return {fuzz::Outcome::Kind::Text, convert::numberText(result, format), 0, {}};
@@ -60,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const convert::NumberFormat& format = fuzz::windowFormat(data[0]);
-    const std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string_view input = fuzz::bytesAsText(data + 1, size - 1);
     const std::vector<std::string_view> fields = fuzz::splitFields(input, fuzz::kFieldSeparator, 4);
 
     const fuzz::Outcome outcome = profit(fields, format);

@@ -7,6 +7,7 @@
 #include "convert/parse.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -33,6 +34,12 @@ inline const convert::NumberFormat kPeriodNoGroups{".", ""};
 // The two formats the window is used with, picked by the low bit of a byte.
 inline const convert::NumberFormat& windowFormat(std::uint8_t selector) {
     return (selector & 1U) == 0 ? kPeriod : kComma;
+}
+
+// The fuzzer's bytes read as the characters of a text.
+inline std::string_view bytesAsText(const std::uint8_t* data, std::size_t size) {
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): char may alias any byte
+    return {reinterpret_cast<const char*>(data), size};
 }
 
 // A byte's worth of text, with the unprintable bytes escaped, for failure reports.
@@ -71,11 +78,7 @@ inline bool sameValue(double a, double b) {
     if (a == 0.0 && b == 0.0) {
         return true;
     }
-    std::uint64_t bitsA = 0;
-    std::uint64_t bitsB = 0;
-    std::memcpy(&bitsA, &a, sizeof a);
-    std::memcpy(&bitsB, &b, sizeof b);
-    return bitsA == bitsB;
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 // The value rounded to 15 significant digits, the figure a field can show: written in
@@ -159,6 +162,9 @@ struct Outcome {
 
     friend bool operator==(const Outcome&, const Outcome&) = default;
 };
+
+inline const Outcome kOverflow{
+    Outcome::Kind::Error, {}, static_cast<int>(convert::ErrorCode::Overflow), {}};
 
 inline Outcome errorOutcome(const convert::Error& error) {
     return {Outcome::Kind::Error, {}, static_cast<int>(error.code()), error.input()};

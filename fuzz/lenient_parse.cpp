@@ -41,7 +41,7 @@ double radixReference(std::string_view digits, unsigned radix) {
                                      : significant;
     std::uint64_t lowValue = 0;
     std::from_chars(low.data(), low.data() + low.size(), lowValue, static_cast<int>(radix));
-    const std::uint32_t low32 = static_cast<std::uint32_t>(lowValue & 0xFFFF'FFFFU);
+    const auto low32 = static_cast<std::uint32_t>(lowValue & 0xFFFF'FFFFU);
     const bool fitsSixteenBits = significant.size() <= lowDigits && lowValue <= 0xFFFFU;
     if (fitsSixteenBits) {
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(low32));
@@ -137,7 +137,7 @@ double lenientReference(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string_view text = fuzz::bytesAsText(data, size);
     double value = 0.0;
     try {
         value = convert::lenientParse(text);

@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const convert::NumberFormat& format = *kFormats[data[0] % kFormats.size()];
-    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string_view text = fuzz::bytesAsText(data + 1, size - 1);
 
     std::optional<double> value;
     try {

@@ -11,6 +11,7 @@
 #include "convert/working_value.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -99,7 +100,7 @@ bool identical(const WorkingValue& a, const WorkingValue& b) {
     if (a.kind() == Kind::Double) {
         const double x = std::get<double>(a.storage());
         const double y = std::get<double>(b.storage());
-        return std::memcmp(&x, &y, sizeof x) == 0;
+        return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
     }
     return a == b;
 }
@@ -186,7 +187,7 @@ void checkText(const WorkingValue& value, const convert::NumberFormat& format) {
     case Kind::Int16:
     case Kind::Int32: {
         std::array<char, 16> digits{};
-        const auto end =
+        auto* const end =
             std::to_chars(digits.data(), digits.data() + digits.size(), integerOf(value)).ptr;
         fuzz::require(
             text == std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())),
@@ -206,8 +207,11 @@ void checkText(const WorkingValue& value, const convert::NumberFormat& format) {
 // One step: its outcome against the expected one. Returns the result, if any.
 std::optional<WorkingValue> checkStep(Operation operation, const WorkingValue& a,
                                       const WorkingValue& b, const convert::NumberFormat& format) {
+    // The copies witness that the operands come out of the step as they went in.
+    // NOLINTBEGIN(performance-unnecessary-copy-initialization)
     const WorkingValue aBefore = a;
     const WorkingValue bBefore = b;
+    // NOLINTEND(performance-unnecessary-copy-initialization)
     const Expected expected = expectedStep(operation, a, b, format);
     std::optional<WorkingValue> result;
     int code = 0;

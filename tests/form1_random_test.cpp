@@ -63,7 +63,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
             if (auto* widget = qobject_cast<QWidget*>(watched);
-                widget && widget->isWindow() && widget->isModal()) {
+                (widget != nullptr) && widget->isWindow() && widget->isModal()) {
                 QTimer::singleShot(0, this, [this] { closeActiveBox(); });
             }
         }
@@ -128,8 +128,11 @@ Expected expectedClick(int command, const Texts& texts, const convert::NumberFor
             return {calc::descentDistance(read(1), format)};
         }
         if (command == 1) {
-            const std::string altitude = read(3), range = read(4), cargo = read(5),
-                              taxiFuel = read(6), reserve = read(7);
+            const std::string altitude = read(3);
+            const std::string range = read(4);
+            const std::string cargo = read(5);
+            const std::string taxiFuel = read(6);
+            const std::string reserve = read(7);
             const auto estimate =
                 calc::fuelEstimate({altitude, range, cargo, taxiFuel, reserve}, format);
             if (const auto* fuel = std::get_if<std::string>(&estimate)) {
@@ -137,8 +140,10 @@ Expected expectedClick(int command, const Texts& texts, const convert::NumberFor
             }
             return {std::nullopt, QMessageBox::Warning};
         }
-        const std::string fuelWeight = read(8), fuelOnBoard = read(11), fuelPrice = read(10),
-                          cargoIncome = read(9);
+        const std::string fuelWeight = read(8);
+        const std::string fuelOnBoard = read(11);
+        const std::string fuelPrice = read(10);
+        const std::string cargoIncome = read(9);
         return {calc::flightProfit({fuelWeight, fuelOnBoard, fuelPrice, cargoIncome}, format)};
     } catch (const convert::Error& error) {
         const char* caption = nullptr;
@@ -157,7 +162,7 @@ const std::vector<QString>& hostileAlphabet() {
         std::vector<QString> pieces;
         for (int round = 0; round < 3; ++round) {
             for (char digit = '0'; digit <= '9'; ++digit) {
-                pieces.push_back(QString(QLatin1Char(digit)));
+                pieces.emplace_back(QLatin1Char(digit));
             }
             for (const char* piece : {".", ",", "+", "-", "e", "E", " "}) {
                 pieces.push_back(QString::fromUtf8(piece));
@@ -208,12 +213,12 @@ protected:
         qInstallMessageHandler(previousHandler);
     }
 
-    QLineEdit* field(int n) const { return window_->text(n); }
-    QPushButton* button(const Command& command) const {
+    [[nodiscard]] QLineEdit* field(int n) const { return window_->text(n); }
+    [[nodiscard]] QPushButton* button(const Command& command) const {
         return window_->findChild<QPushButton*>(QLatin1String(command.button));
     }
 
-    Texts texts() const {
+    [[nodiscard]] Texts texts() const {
         Texts all;
         for (int n = 1; n <= 12; ++n) {
             all.at(static_cast<std::size_t>(n)) = field(n)->text().toStdString();
@@ -268,7 +273,7 @@ protected:
         if (!random_.percent(1)) {
             return shortText();
         }
-        const auto length = static_cast<qsizetype>(1000 + random_.below(9001));
+        const auto length = 1000 + static_cast<qsizetype>(random_.below(9001));
         switch (random_.below(4)) {
         case 0: return QString(length, QLatin1Char('9'));
         case 1: return QString(length, QLatin1Char(' ')) + QStringLiteral("9100");

@@ -46,7 +46,7 @@ protected:
         return found;
     }
 
-    QWidget* focused() const { return QApplication::focusWidget(); }
+    [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
 
     // Clicks the button and, while the box it opens is up, hands it to inspect and presses OK.
     void clickThroughBox(const char* button, const std::function<void(QMessageBox*)>& inspect) {
@@ -79,7 +79,7 @@ TEST_F(Form1Test, StartsWithItsTitleSizeAndTexts) {
 
 TEST_F(Form1Test, PlacesEveryControl) {
     struct Placed {
-        const char* name;
+        const char* name{};
         QRect geometry;
     };
     const Placed controls[] = {
@@ -177,8 +177,8 @@ TEST(QuietStart, OpeningTheWindowReportsNothing) {
 
 TEST_F(Form1Test, LabelsHaveTheirCaptionsColoursAndAlignment) {
     struct Caption {
-        const char* name;
-        const char* text;
+        const char* name{};
+        const char* text{};
         Qt::Alignment horizontal;
     };
     const Caption captions[] = {

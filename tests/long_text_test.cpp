@@ -115,7 +115,7 @@ std::vector<Row> everyInputAndShape() {
 class LongText : public testing::TestWithParam<Row> {
 protected:
     // The calculator's outcome with the text in the row's input and the others at start.
-    std::string run(std::string_view text) const {
+    [[nodiscard]] static std::string run(std::string_view text) {
         const Calculator& calculator = calculators()[GetParam().calculator];
         std::vector<std::string_view> texts(calculator.textsAtStart.begin(),
                                             calculator.textsAtStart.end());
@@ -124,7 +124,7 @@ protected:
     }
 
     // The best of several runs, in seconds, and the outcome they gave.
-    std::pair<double, std::string> bestTime(const std::string& text) const {
+    [[nodiscard]] static std::pair<double, std::string> bestTime(const std::string& text) {
         double best = 0;
         double spent = 0;
         std::string outcome;

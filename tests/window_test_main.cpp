@@ -11,7 +11,8 @@ namespace {
 
 // The offscreen platform cannot pass size hints to a window manager it does not have; every
 // message box says so. Anything else Qt reports is printed.
-void printUnlessOffscreenNotice(QtMsgType, const QMessageLogContext&, const QString& message) {
+void printUnlessOffscreenNotice(QtMsgType /*unused*/, const QMessageLogContext& /*unused*/,
+                                const QString& message) {
     if (message == QLatin1String("This plugin does not support propagateSizeHints()")) {
         return;
     }

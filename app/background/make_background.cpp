@@ -112,11 +112,12 @@ void drawClouds(QPainter& p) {
         {548, 98, 52, 12, 150}, {300, 112, 90, 7, 90},  {650, 120, 60, 9, 110},
         {200, 124, 70, 6, 80},
     };
-    for (const Puff& c : puffs)
+    for (const Puff& c : puffs) {
         softEllipse(p, QPointF(c.x, c.y), c.rx, c.ry,
                     {{0.0, QColor(255, 255, 255, c.a)},
                      {0.6, QColor(248, 250, 253, c.a * 2 / 3)},
                      {1.0, QColor(240, 245, 252, 0)}});
+    }
 }
 
 void drawDistance(QPainter& p) {
@@ -134,8 +135,9 @@ void drawDistance(QPainter& p) {
         QRectF(250, 122, 437, kHorizon - 122),
         vertical(118, kHorizon, {{0.0, QColor(170, 196, 216)}, {1.0, QColor(112, 138, 160)}}));
     p.setPen(QPen(QColor(70, 92, 112, 150), 1.0));
-    for (int x = 256; x < kWidth; x += 9)
+    for (int x = 256; x < kWidth; x += 9) {
         p.drawLine(QLineF(x, 124, x, kHorizon - 1));
+    }
     p.drawLine(QLineF(250, 136, kWidth, 136));
     QPainterPath roof(QPointF(240, 124));
     roof.cubicTo(380, 108, 560, 108, kWidth + 5, 118);
@@ -160,8 +162,9 @@ void drawApron(QPainter& p) {
 
     // Slab joints: rows crowd toward the horizon, columns run to one vanishing point.
     p.setPen(QPen(QColor(150, 152, 152, 110), 0.8));
-    for (int k = 1; k < 12; ++k)
+    for (int k = 1; k < 12; ++k) {
         p.drawLine(QLineF(0, kHorizon + 2.2 * k * k, kWidth, kHorizon + 2.2 * k * k));
+    }
     const QPointF vanish(343, kHorizon - 40);
     const qreal t = (kHorizon - vanish.y()) / (400 - vanish.y());
     for (int k = -14; k <= 14; ++k) {
@@ -178,17 +181,18 @@ void drawApron(QPainter& p) {
 
     // Fine grain so the concrete does not look like flat paint; a fixed-seed LCG of our
     // own keeps it identical on every build and platform.
-    std::uint32_t seed = 20240607u;
+    std::uint32_t seed = 20240607U;
     auto next = [&seed](std::uint32_t range) {
-        seed = seed * 1664525u + 1013904223u;
+        seed = seed * 1664525U + 1013904223U;
         return static_cast<int>((seed >> 8) % range);
     };
     QImage grain(64, 64, QImage::Format_ARGB32);
-    for (int y = 0; y < grain.height(); ++y)
+    for (int y = 0; y < grain.height(); ++y) {
         for (int x = 0; x < grain.width(); ++x) {
             const int v = next(2) != 0 ? 255 : 0;
             grain.setPixel(x, y, qRgba(v, v, v, next(16)));
         }
+    }
     p.fillRect(apron, QBrush(grain));
 }
 
@@ -276,11 +280,14 @@ void drawFuselage(QPainter& p) {
     // Cabin windows on both decks, the cockpit glazing and the open front door.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(38, 48, 66));
-    for (qreal x = 176; x < 490; x += 7.5)
-        if (x < 426 || x > 474)
+    for (qreal x = 176; x < 490; x += 7.5) {
+        if (x < 426 || x > 474) {
             p.drawRoundedRect(QRectF(x, 177, 2.6, 3.8), 1.2, 1.2);
-    for (qreal x = 160; x < 226; x += 7.5)
+        }
+    }
+    for (qreal x = 160; x < 226; x += 7.5) {
         p.drawRoundedRect(QRectF(x, 158, 2.6, 3.6), 1.2, 1.2);
+    }
     fill(p, polygon({{114, 165}, {121, 159}, {141, 158}, {141, 163.5}, {118, 165.5}}),
          QColor(24, 34, 52));
     p.setPen(QPen(QColor(235, 238, 242), 1.0));
@@ -322,8 +329,9 @@ void drawAircraft(QPainter& p) {
     p.drawLine(QLineF(272, 200.5, 526, 185.5));  // slat line
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(160, 166, 176));
-    for (qreal fx : {420.0, 458.0, 494.0})  // flap-track fairings under the trailing edge
+    for (qreal fx : {420.0, 458.0, 494.0}) {  // flap-track fairings under the trailing edge
         p.drawRoundedRect(QRectF(fx - 16, 205 - (fx - 392) * (19.0 / 148.0), 22, 4), 2, 2);
+    }
 
     drawEngine(p, 404, 200, 42, 15, 191);
     drawEngine(p, 296, 214, 52, 19, 198);
@@ -337,12 +345,12 @@ void drawStairs(QPainter& p) {
     drawShadow(p, QPointF(117, ground), 65, 5, 110);
 
     // Chassis and cab; the cab sits under the platform, facing the aircraft.
-    const QLinearGradient paint =
+    const QLinearGradient yellow =
         vertical(208, ground - 6, {{0.0, QColor(255, 206, 60)}, {1.0, QColor(214, 146, 20)}});
     fill(p, polygon({{60, ground - 16}, {164, ground - 16}, {164, ground - 8}, {60, ground - 8}}),
-         paint, kYellowEdge);
+         yellow, kYellowEdge);
     fill(p, polygon({{132, ground - 10}, {132, 210}, {158, 210}, {168, 221}, {168, ground - 10}}),
-         paint, kYellowEdge);
+         yellow, kYellowEdge);
     fill(p, polygon({{148, 213}, {157, 213}, {164, 221}, {148, 221}}), QColor(60, 86, 110));
     p.fillRect(QRectF(136, 213, 9, 8), QColor(60, 86, 110));
     p.fillRect(QRectF(60, ground - 12, 104, 1.2), QColor(40, 40, 40));
@@ -350,7 +358,9 @@ void drawStairs(QPainter& p) {
     drawWheel(p, QPointF(152, ground - 6), 6);
 
     // Platform level with the door sill, on a post standing on the cab.
-    const QPointF foot(66, ground - 16), landing(130, 199), sill(150, 199);
+    const QPointF foot(66, ground - 16);
+    const QPointF landing(130, 199);
+    const QPointF sill(150, 199);
     const QColor steel(112, 118, 128);
     p.setPen(QPen(steel, 2.0));
     p.drawLine(QLineF(142, 202, 142, 210));
@@ -417,15 +427,17 @@ void drawCargoTrain(QPainter& p) {
                   {{0.0, QColor(240, 242, 246)}, {1.0, QColor(150, 156, 166)}}),
              QPen(QColor(110, 116, 126), 0.7));
         p.setPen(QPen(QColor(150, 156, 166), 0.6));
-        for (qreal rx = x + 12; rx < x + 46; rx += 8)
+        for (qreal rx = x + 12; rx < x + 46; rx += 8) {
             p.drawLine(QLineF(rx, ground - 27, rx, ground - 9));
+        }
     }
 }
 
 void drawFade(QPainter& p) {
     // The scene dissolves into pale blue, then the plain gradient the controls stand on;
     // it stays light where the labels sit and deepens only near the bottom edge.
-    const qreal top = 250.0, span = kHeight - top;
+    const qreal top = 250.0;
+    const qreal span = kHeight - top;
     auto at = [&](qreal y) { return (y - top) / span; };
     const QColor pale(200, 225, 250);
     p.fillRect(QRectF(0, top, kWidth, span), vertical(top, kHeight,
@@ -446,9 +458,11 @@ void drawTitle(QPainter& p) {
         const QPointF at((kWidth - fm.horizontalAdvance(text)) / 2.0, top + fm.ascent());
         // A soft dark halo first, so white letters hold up over the lighter sky.
         p.setPen(QColor(10, 30, 70, 60));
-        for (int dx = -1; dx <= 2; ++dx)
-            for (int dy = -1; dy <= 2; ++dy)
+        for (int dx = -1; dx <= 2; ++dx) {
+            for (int dy = -1; dy <= 2; ++dy) {
                 p.drawText(at + QPointF(dx, dy), text);
+            }
+        }
         p.setPen(QColor(10, 30, 70, 140));
         p.drawText(at + QPointF(1.2, 1.4), text);
         p.setPen(Qt::white);
@@ -546,10 +560,11 @@ int main(int argc, char* argv[]) {
     // start-up.
     const QImage decoded =
         QImage(QString::fromLocal8Bit(argv[1]), "JPG").convertToFormat(QImage::Format_RGB32);
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): Qt's bytes are char or uchar
+    const auto* bytes = reinterpret_cast<const char*>(decoded.constBits());
     QFile raw(QString::fromLocal8Bit(argv[3]));
     if (decoded.isNull() || !raw.open(QIODevice::WriteOnly) ||
-        raw.write(reinterpret_cast<const char*>(decoded.constBits()), decoded.sizeInBytes()) !=
-            decoded.sizeInBytes()) {
+        raw.write(bytes, decoded.sizeInBytes()) != decoded.sizeInBytes()) {
         std::fprintf(stderr, "make_background: cannot write %s\n", argv[3]);
         return 1;
     }
