@@ -21,6 +21,12 @@
 namespace {
 
 const QColor kCaptionColour(0, 0, 192);
+const QSize kPictureSize(687, 619);
+
+// Each column's heading; its button is announced by it too.
+constexpr const char* kFuelHeading = "Вычисление топлива";
+constexpr const char* kDescentHeading = "Вычисление длины спуска";
+constexpr const char* kProfitHeading = "Вычисление прибыли от рейса";
 
 enum class LabelStyle { Heading, FieldLabel, Note };
 
@@ -36,17 +42,17 @@ struct LabelRow {
 // Positions in pixels of the client area (15 twips each).
 // clang-format off
 const LabelRow kLabels[] = {
-    {"Label15", "Вычисление топлива", {48, 408, 241, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
+    {"Label15", kFuelHeading, {48, 408, 241, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
     {"Label1", "Высота, м", {64, 432, 57, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 3},
     {"Label2", "Дальность, км", {40, 456, 81, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 4},
     {"Label6", "Вес груза, кг", {48, 480, 73, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 5},
     {"Label3", "Топливо на руление, кг", {-8, 504, 129, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 6},
     {"Label5", "Запас, кг", {72, 528, 49, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 7},
     {"Label11", "Вес топлива, кг", {40, 552, 81, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 8},
-    {"Label14", "Вычисление длины спуска", {280, 408, 185, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
+    {"Label14", kDescentHeading, {280, 408, 185, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
     {"Label9", "Высота полета, м", {240, 432, 97, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 1},
     {"Label10", "Расстояние спуска, км", {216, 456, 121, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 2},
-    {"Label16", "Вычисление прибыли от рейса", {464, 408, 217, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
+    {"Label16", kProfitHeading, {464, 408, 217, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
     {"Label8", "Доход от груза, v$", {448, 432, 97, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 9},
     {"Label12", "Цена топлива, v$", {456, 456, 89, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 10},
     {"Label13", " Топлива на борту, кг", {432, 480, 113, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 11},
@@ -124,7 +130,8 @@ QPixmap backgroundPicture(qreal devicePixelRatio) {
     const QByteArray pixels = QResource(QStringLiteral(":/background.rgb32")).uncompressedData();
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): Qt's bytes are char or uchar
     const auto* bytes = reinterpret_cast<const uchar*>(pixels.constData());
-    return QPixmap::fromImage(QImage(bytes, 687, 619, QImage::Format_RGB32));
+    return QPixmap::fromImage(
+        QImage(bytes, kPictureSize.width(), kPictureSize.height(), QImage::Format_RGB32));
 }
 
 }  // namespace
@@ -149,7 +156,7 @@ void Form1::buildControls() {
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(backgroundPicture(devicePixelRatioF()));
-    image->setGeometry(0, -8, 687, 619);
+    image->setGeometry(QRect(QPoint(0, -8), kPictureSize));
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const QFont heading = headingFont();
@@ -186,9 +193,9 @@ void Form1::buildControls() {
         texts_.at(number)->setAccessibleName(captions_.at(number)->text().trimmed());
     }
 
-    command2_ = makeButton(this, "Command2", {128, 576}, "Вычисление топлива");
-    command1_ = makeButton(this, "Command1", {344, 480}, "Вычисление длины спуска");
-    command3_ = makeButton(this, "Command3", {552, 528}, "Вычисление прибыли от рейса");
+    command2_ = makeButton(this, "Command2", {128, 576}, kFuelHeading);
+    command1_ = makeButton(this, "Command1", {344, 480}, kDescentHeading);
+    command3_ = makeButton(this, "Command3", {552, 528}, kProfitHeading);
 }
 
 void Form1::setFocusOrder() {

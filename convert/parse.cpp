@@ -273,36 +273,23 @@ bool continuesLiteral(char c) {
     return isDropped(c) || c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D';
 }
 
-double lenientReading(std::string_view text) {
-    // Most texts hold a plain literal: read it where it stands.
+// Most texts a field holds are a plain number and nothing else: read it where it stands.
+std::optional<double> wholePlainNumber(std::string_view text, const NumberFormat& format) {
     Literal plain;
-    if (const std::size_t end = plainLiteral(text, /*decimalPeriod=*/true, plain);
-        end != 0 && (end == text.size() || !continuesLiteral(text[end]))) {
-        return toDouble(plain);
+    if (text.empty() || plainLiteral(text, format.decimalSeparator == ".", plain) != text.size()) {
+        return std::nullopt;
     }
-
-    Room literalRoom(text.size());
-    if (std::none_of(text.begin(), text.end(), isDropped)) {
-        return lenientCompact(text, literalRoom.data());
-    }
-    Room compactRoom(text.size());
-    char* const compact = compactRoom.data();
-    const char* const end = std::remove_copy_if(text.begin(), text.end(), compact, isDropped);
-    return lenientCompact(std::string_view(compact, static_cast<std::size_t>(end - compact)),
-                          literalRoom.data());
+    return toDouble(plain);
 }
 
 // Strict parse without the throw: nothing where the text is not a number.
 std::optional<double> strictReading(std::string_view text, const NumberFormat& format) {
+    if (const auto plain = wholePlainNumber(text, format)) {
+        return plain;
+    }
     const std::string_view decimal = format.decimalSeparator;
     const std::string_view group = format.groupSeparator;
     const bool blankGroups = isSpaceLike(group);
-
-    // Most texts are a plain number and nothing else: read it where it stands.
-    Literal plain;
-    if (plainLiteral(text, decimal == ".", plain) == text.size() && !text.empty()) {
-        return toDouble(plain);
-    }
 
     auto at = [&](std::size_t pos, std::string_view what) {
         return !what.empty() && text.substr(pos, what.size()) == what;
@@ -361,7 +348,24 @@ std::optional<double> strictReading(std::string_view text, const NumberFormat& f
 
 }  // namespace
 
-double lenientParse(std::string_view text) { return lenientReading(text); }
+double lenientParse(std::string_view text) {
+    // Most texts start with a plain literal: read it where it stands.
+    Literal plain;
+    if (const std::size_t end = plainLiteral(text, /*decimalPeriod=*/true, plain);
+        end != 0 && (end == text.size() || !continuesLiteral(text[end]))) {
+        return toDouble(plain);
+    }
+
+    Room literalRoom(text.size());
+    if (std::none_of(text.begin(), text.end(), isDropped)) {
+        return lenientCompact(text, literalRoom.data());
+    }
+    Room compactRoom(text.size());
+    char* const compact = compactRoom.data();
+    const char* const end = std::remove_copy_if(text.begin(), text.end(), compact, isDropped);
+    return lenientCompact(std::string_view(compact, static_cast<std::size_t>(end - compact)),
+                          literalRoom.data());
+}
 
 double strictParse(std::string_view text, const NumberFormat& format) {
     if (const auto value = strictReading(text, format)) {
@@ -371,12 +375,10 @@ double strictParse(std::string_view text, const NumberFormat& format) {
 }
 
 Readings readBoth(std::string_view text, const NumberFormat& format) {
-    Literal plain;
-    if (plainLiteral(text, format.decimalSeparator == ".", plain) == text.size() && !text.empty()) {
-        const double value = toDouble(plain);
-        return {value, value};
+    if (const auto plain = wholePlainNumber(text, format)) {
+        return {*plain, *plain};
     }
-    return {lenientReading(text), strictReading(text, format)};
+    return {lenientParse(text), strictReading(text, format)};
 }
 
 }  // namespace convert
