@@ -42,16 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const convert::NumberFormat& format = fuzz::windowFormat(data[0]);
-    const std::string_view altitude = fuzz::bytesAsText(data + 1, size - 1);
+    const auto [format, altitude] = fuzz::windowInput(data, size);
 
     const fuzz::Outcome outcome = descent(altitude, format);
-    if (outcome.kind == fuzz::Outcome::Kind::Text) {
-        fuzz::require(fuzz::isFigureText(outcome.text, format), "the distance is a figure",
-                      outcome.text);
-    } else {
-        fuzz::require(fuzz::isKnownErrorCode(outcome.code), "only errors 13, 6 and 11", altitude);
-    }
+    fuzz::requireShowable(outcome, format, altitude);
     fuzz::require(outcome == expectedDescent(altitude, format),
                   "the distance is altitude x 0.02 + 5", altitude);
     fuzz::require(outcome == descent(altitude, format), "the same text gives the same distance",

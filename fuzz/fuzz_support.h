@@ -42,6 +42,16 @@ inline std::string_view bytesAsText(const std::uint8_t* data, std::size_t size) 
     return {reinterpret_cast<const char*>(data), size};
 }
 
+// A harness's bytes as the window's texts: the first byte picks the number format, the rest is
+// the text. There must be a first byte.
+struct WindowInput {
+    const convert::NumberFormat& format;
+    std::string_view text;
+};
+inline WindowInput windowInput(const std::uint8_t* data, std::size_t size) {
+    return {windowFormat(data[0]), bytesAsText(data + 1, size - 1)};
+}
+
 // A byte's worth of text, with the unprintable bytes escaped, for failure reports.
 inline std::string printable(std::string_view text, std::size_t limit = 200) {
     std::string out;
@@ -171,6 +181,30 @@ inline Outcome errorOutcome(const convert::Error& error) {
 }
 
 inline bool isKnownErrorCode(int code) { return code == 13 || code == 6 || code == 11; }
+
+// An outcome the window can show: a figure under the format, the warning, or a known error.
+inline void requireShowable(const Outcome& outcome, const convert::NumberFormat& format,
+                            std::string_view input) {
+    switch (outcome.kind) {
+    case Outcome::Kind::Text:
+        require(isFigureText(outcome.text, format), "the result is a figure", outcome.text);
+        break;
+    case Outcome::Kind::OutOfRange: break;
+    case Outcome::Kind::Error:
+        require(isKnownErrorCode(outcome.code), "only errors 13, 6 and 11", input);
+        break;
+    }
+}
+
+// Strict parse, or nothing where the text is not a number.
+inline std::optional<double> strictOrNothing(std::string_view text,
+                                             const convert::NumberFormat& format) {
+    try {
+        return convert::strictParse(text, format);
+    } catch (const convert::Error&) {
+        return std::nullopt;
+    }
+}
 
 // The input cut into fields on a separator byte; missing fields are empty.
 inline std::vector<std::string_view> splitFields(std::string_view text, char separator,
