@@ -1,7 +1,7 @@
 // Renders the calculator window into a PNG without a display, for machines that have none.
 #include "form1.h"
 #include "locale_format.h"
-#include "runtime_folder.h"
+#include "platform.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "runtime_folder.h"
+#include "platform.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -9,6 +9,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
+
+bool canOpenWindow() {
+    // Without a display the toolkit would abort with a stack of messages; one clear line instead.
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        return true;
+    }
+    std::fputs("flightcalc: no display to open the window on (DISPLAY is not set)\n", stderr);
+    return false;
+}
 
 void provideRuntimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {

@@ -1,0 +1,7 @@
+#include "platform.h"
+
+// A Windows session always has a desktop to open the window on.
+bool canOpenWindow() { return true; }
+
+// Windows has no runtime folder; Qt keeps what it needs under the user's profile.
+void provideRuntimeFolder() {}
