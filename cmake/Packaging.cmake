@@ -1,4 +1,6 @@
-# The Debian package: `cpack -G DEB` in a release build tree (scripts/package does it all).
+# The packages: on Linux the Debian package, `cpack -G DEB` in a release build tree
+# (scripts/package); for Windows the installer and the portable archive, `cpack -G "NSIS;ZIP"` in
+# the windows build tree (scripts/windows).
 
 set(CPACK_PACKAGE_NAME flightcalc)
 set(CPACK_PACKAGE_VENDOR "Flight Calculator developers")
@@ -11,6 +13,28 @@ distance from a flight altitude, the fuel to load from altitude, range,\n\
 cargo, taxi fuel and reserve, and the income of the flight from the fuel\n\
 price and the cargo income. The texts of the window are Russian.")
 set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  # Per machine, into Program Files, with a Start-menu entry and an entry in Apps & features that
+  # uninstalls it. Debian's makensis builds 32-bit installers unless told the target.
+  set(CPACK_PACKAGE_INSTALL_DIRECTORY "Калькулятор рейса")
+  set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY flightcalc)
+  set(CPACK_PACKAGE_EXECUTABLES flightcalc "Калькулятор рейса")
+  set(CPACK_NSIS_DISPLAY_NAME "Калькулятор рейса")
+  set(CPACK_NSIS_PACKAGE_NAME "Калькулятор рейса ${PROJECT_VERSION}")
+  set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+  set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+  set(CPACK_NSIS_INSTALLED_ICON_NAME flightcalc.exe)
+  set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+  set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
+  set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+  # The archive holds the program alone, to be run from wherever it is unpacked.
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  set(CPACK_GENERATOR NSIS ZIP)
+  include(CPack)
+  return()
+endif()
+
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
