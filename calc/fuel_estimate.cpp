@@ -38,8 +38,7 @@ Number total(Number first, Number second, double taxiFuel, double reserve) {
 
 }  // namespace
 
-// Every intermediate value is a double: the classic working values these steps once went
-// through all turn into doubles here, an empty base consumption counting as 0.
+// Every intermediate value is a plain double; ARCHITECTURE.md says why no tagged value is needed.
 FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) {
     using convert::lenientParse;
 

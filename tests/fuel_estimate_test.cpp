@@ -92,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, FuelEstimate, testing::Values(
     Row{{"9100", "2000", "груз", "1000", "4500"}, &kPeriod, kCargoMismatch},
     Row{{"4999", "2000", "груз", "1000", "4500"}, &kPeriod, kCargoMismatch},
     Row{{"9100", "2000", "", "1000", "4500"}, &kComma, kCargoMismatch},
+    // Out of the altitude range the rate is 0: no cruise fuel, however long the range.
+    Row{{"4999", "1e308", "50000", "1000", "4500"}, &kPeriod, OutOfRange{}},
     // Faults of the first pass are reported before the range test could warn.
     Row{{"1e999", "2000", "50000", "1000", "4500"}, &kPeriod, kOverflow},
     Row{{"9100", "2000", "1e999", "1000", "4500"}, &kPeriod, kOverflow},
