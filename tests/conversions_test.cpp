@@ -129,6 +129,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, NumberText, testing::Values(
     TextRow{5e-324, &kPeriod, "4.94065645841247E-324"}));
 // clang-format on
 
+// The fuel estimate's unchecked first evaluation writes a second-pass mass that is not finite.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(NotFinite, NumberText, testing::Values(
+    TextRow{std::numeric_limits<double>::quiet_NaN(), &kPeriod, "NaN"},
+    TextRow{kInf, &kComma, "Infinity"}, TextRow{-kInf, &kPeriod, "-Infinity"}));
+// clang-format on
+
 struct RoundTripRow {
     double value;
     const NumberFormat* format;
