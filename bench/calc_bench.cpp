@@ -6,6 +6,7 @@
 #include "convert/number_format.h"
 #include "convert/number_text.h"
 #include "convert/parse.h"
+#include "tests/formats.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,9 +20,6 @@
 #include <vector>
 
 namespace {
-
-const convert::NumberFormat kPeriod{".", ","};
-const convert::NumberFormat kComma{",", "\u00A0"};  // as Qt gives Russian
 
 constexpr std::string_view kBaselineSuffix = "/baseline";
 

@@ -1,10 +1,11 @@
 #pragma once
-// What every harness shares: the failure report, the number formats, the reference rounding
+// What every harness shares: the failure report, the window's formats, the reference rounding
 // and the shape of a figure as the fields show it. Plain C++; compiles with g++ and clang.
 
 #include "convert/error.h"
 #include "convert/number_format.h"
 #include "convert/parse.h"
+#include "tests/formats.h"
 
 #include <array>
 #include <bit>
@@ -25,11 +26,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace fuzz {
-
-inline const convert::NumberFormat kPeriod{".", ","};
-inline const convert::NumberFormat kComma{",", "\u00A0"};  // as Qt gives Russian
-inline const convert::NumberFormat kCommaPeriodGroups{",", "."};
-inline const convert::NumberFormat kPeriodNoGroups{".", ""};
 
 // The two formats the window is used with, picked by the low bit of a byte.
 inline const convert::NumberFormat& windowFormat(std::uint8_t selector) {

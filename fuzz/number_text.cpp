@@ -114,8 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         double value = 0.0;
         std::memcpy(&value, bytes.data(), sizeof value);
-        checkText(value, fuzz::kPeriod);
-        checkText(value, fuzz::kComma);
+        checkText(value, kPeriod);
+        checkText(value, kComma);
         offset += bytes.size();
     } while (offset < size);
     return 0;

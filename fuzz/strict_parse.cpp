@@ -18,8 +18,8 @@
 
 namespace {
 
-const std::array<const convert::NumberFormat*, 4> kFormats{
-    &fuzz::kPeriod, &fuzz::kComma, &fuzz::kCommaPeriodGroups, &fuzz::kPeriodNoGroups};
+const std::array<const convert::NumberFormat*, 4> kFormats{&kPeriod, &kComma, &kGerman,
+                                                           &kPeriodNoGroups};
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 

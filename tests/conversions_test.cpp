@@ -16,7 +16,6 @@ namespace {
 using convert::ErrorCode;
 using convert::NumberFormat;
 
-const NumberFormat kPeriodNoGroups{".", ""};
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 struct LenientRow {
@@ -35,7 +34,7 @@ TEST_P(LenientParse, ReadsTheLeadingNumber) {
 INSTANTIATE_TEST_SUITE_P(Rows, LenientParse, testing::Values(
     LenientRow{"", 0}, LenientRow{"abc", 0}, LenientRow{"-", 0}, LenientRow{".", 0},
     LenientRow{" 12 34 ", 1234}, LenientRow{"9 100", 9100}, LenientRow{"\t-1\n2", -12},
-    LenientRow{"1.5e3", 1500}, LenientRow{"1.5D2", 150}, LenientRow{"2E-1", 0.2},
+    LenientRow{"1.5D2", 150}, LenientRow{"2E-1", 0.2},
     LenientRow{"12,5", 12}, LenientRow{"7a", 7}, LenientRow{"+3", 3}, LenientRow{"-.5", -0.5},
     LenientRow{"2e", 2}, LenientRow{"2e+", 2}, LenientRow{"1.2.3", 1.2},
     LenientRow{"0.1", 0.1}, LenientRow{"123456789012345678901234567890", 1.2345678901234568e29},
