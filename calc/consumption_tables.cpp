@@ -11,7 +11,7 @@ const Band* bandOf(const std::array<Band, N>& table, double s) {
     const auto* const found = std::find_if(table.begin(), table.end(), [s](const Band& band) {
         return s >= band.lower && s < band.upper;
     });
-    return found == table.end() ? nullptr : &*found;
+    return found == table.end() ? nullptr : found;
 }
 
 }  // namespace
