@@ -71,7 +71,7 @@ Outcome mismatch(int input) {
 Outcome expectedEstimate(const std::vector<std::string_view>& f,
                          const convert::NumberFormat& format) {
     using convert::lenientParse;
-    const std::optional<double> altitude = fuzz::strictOrNothing(f[kAltitude], format);
+    const std::optional<double> altitude = convert::readBoth(f[kAltitude], format).strict;
     if (!altitude) {
         return mismatch(calc::kAltitudeInput);
     }
@@ -108,7 +108,7 @@ Outcome expectedEstimate(const std::vector<std::string_view>& f,
         return fuzz::kOverflow;
     }
 
-    const std::optional<double> strictCargo = fuzz::strictOrNothing(f[kCargo], format);
+    const std::optional<double> strictCargo = convert::readBoth(f[kCargo], format).strict;
     if (!strictCargo) {
         return mismatch(calc::kCargoInput);
     }

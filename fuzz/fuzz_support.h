@@ -152,11 +152,8 @@ inline bool isFigureText(std::string_view text, const convert::NumberFormat& for
     if (pos != text.size()) {
         return false;
     }
-    try {
-        return !std::isnan(convert::strictParse(text, format));
-    } catch (const convert::Error&) {
-        return false;
-    }
+    const std::optional<double> read = convert::readBoth(text, format).strict;
+    return read && !std::isnan(*read);
 }
 
 // A calculator's outcome, comparable between two calls.
@@ -189,16 +186,6 @@ inline void requireShowable(const Outcome& outcome, const convert::NumberFormat&
     case Outcome::Kind::Error:
         require(isKnownErrorCode(outcome.code), "only errors 13, 6 and 11", input);
         break;
-    }
-}
-
-// Strict parse, or nothing where the text is not a number.
-inline std::optional<double> strictOrNothing(std::string_view text,
-                                             const convert::NumberFormat& format) {
-    try {
-        return convert::strictParse(text, format);
-    } catch (const convert::Error&) {
-        return std::nullopt;
     }
 }
 
