@@ -2,10 +2,9 @@
 // tell when the window was painted, as on the offscreen platform: prints the monotonic time
 // of the first expose of a window and the time its paint was done, then optionally exits.
 // The program itself is not changed.
+#include "tests/first_paint.h"
+
 #include <QCoreApplication>
-#include <QEvent>
-#include <QMetaObject>
-#include <QObject>
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,37 +23,16 @@ void mark(const char* what) {
     std::fflush(stdout);
 }
 
-class PaintWatcher : public QObject {
-public:
-    using QObject::QObject;
+void exposed() { mark("exposed"); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!exposed_ && event->type() == QEvent::Expose && watched->isWindowType()) {
-            exposed_ = true;
-            mark("exposed");
-            // Widgets paint and flush while the expose event is delivered: the first queued
-            // call after it runs once that frame is done.
-            QMetaObject::invokeMethod(this, &PaintWatcher::painted, Qt::QueuedConnection);
-        }
-        return false;
+void painted() {
+    mark("painted");
+    if (std::getenv("PAINT_MARKER_EXIT") != nullptr) {
+        std::_Exit(0);
     }
-
-private:
-    static void painted() {
-        mark("painted");
-        if (std::getenv("PAINT_MARKER_EXIT") != nullptr) {
-            std::_Exit(0);
-        }
-    }
-
-    bool exposed_ = false;
-};
-
-void install() {
-    QCoreApplication* app = QCoreApplication::instance();
-    app->installEventFilter(new PaintWatcher(app));
 }
+
+void install() { new FirstPaintWatcher(QCoreApplication::instance(), exposed, painted); }
 
 }  // namespace
 

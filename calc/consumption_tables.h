@@ -46,28 +46,19 @@ inline constexpr std::array<WeightCoefficientBand, 5> kWeightCoefficient{{
 inline constexpr double kMinCargo = 0;
 inline constexpr double kMaxCargo = 50000;
 
-// Base consumption of the band that S selects, by its formula applied to V: base - (V - knot)
-// x fall. V is not tested against the band. No value when S is outside 5000 <= S < 12000.
-// The steps are fault-checked and throw convert::Error.
-[[nodiscard]] std::optional<double> baseConsumption(double s, double v);
-
-// The weight coefficient of the band that S selects; no value outside 5000 <= S < 12000.
-[[nodiscard]] std::optional<double> weightCoefficient(double s);
-
-// base consumption(S, V) + mass x weight coefficient(S), fault-checked; no value out of range.
-[[nodiscard]] std::optional<double> consumptionRate(double s, double v, double mass);
-
-// The band of each table that S selects; null outside 5000 <= S < 12000.
+// The base consumption band that S selects; null outside 5000 <= S < 12000.
 [[nodiscard]] const BaseConsumptionBand* baseConsumptionBand(double s);
-[[nodiscard]] const WeightCoefficientBand* weightCoefficientBand(double s);
 
 // A band's base consumption, base - (V - knot) x fall, in a number type of convert/checked.h.
+// V is not tested against the band: S chose it.
 template <typename Number>
 [[nodiscard]] Number baseConsumptionOf(const BaseConsumptionBand& band, Number v) {
     return Number(band.base) - (v - band.knot) * band.fall;
 }
 
-[[nodiscard]] bool altitudeInRange(double s);   // 5000 <= S < 12000
+// The weight coefficient of the band that S selects; no value outside 5000 <= S < 12000.
+[[nodiscard]] std::optional<double> weightCoefficient(double s);
+
 [[nodiscard]] bool cargoInRange(double cargo);  // 0 <= cargo <= 50000
 
 }  // namespace calc

@@ -6,13 +6,11 @@
 
 namespace calc {
 
-double descentKm(double altitudeM) {
-    return convert::checkedFormula(
-        [&]<typename Number>() { return Number(altitudeM) * 0.02 + 5.0; });
-}
-
 std::string descentDistance(std::string_view altitudeText, const convert::NumberFormat& format) {
-    return convert::numberText(descentKm(convert::lenientParse(altitudeText)), format);
+    const double altitude = convert::lenientParse(altitudeText);
+    const double km =
+        convert::checkedFormula([&]<typename Number>() { return descentKm(Number(altitude)); });
+    return convert::numberText(km, format);
 }
 
 }  // namespace calc

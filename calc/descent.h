@@ -7,9 +7,12 @@
 
 namespace calc {
 
-// Distance the descent from a flight altitude takes: altitude (m) x 0.02 + 5, in km.
-// Each step is fault-checked; throws convert::Error on overflow.
-[[nodiscard]] double descentKm(double altitudeM);
+// Distance the descent from a flight altitude takes: altitude (m) x 0.02 + 5, in km, in a
+// number type of convert/checked.h; the descent calculator and the fuel estimate both use it.
+template <typename Number>
+[[nodiscard]] Number descentKm(Number altitudeM) {
+    return altitudeM * 0.02 + 5.0;
+}
 
 // The descent calculator: the altitude text read leniently, the distance as field text.
 [[nodiscard]] std::string descentDistance(std::string_view altitudeText,

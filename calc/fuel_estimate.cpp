@@ -1,6 +1,7 @@
 #include "calc/fuel_estimate.h"
 
 #include "calc/consumption_tables.h"
+#include "calc/descent.h"
 #include "convert/checked.h"
 #include "convert/error.h"
 #include "convert/number_text.h"
@@ -38,8 +39,7 @@ Number total(Number first, Number second, double taxiFuel, double reserve) {
 
 }  // namespace
 
-// Every intermediate value is a double: the classic working values these steps once went
-// through all turn into doubles here, an empty base consumption counting as 0.
+// Every intermediate value is a plain double; ARCHITECTURE.md says why no tagged value is needed.
 FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) {
     using convert::lenientParse;
 
@@ -70,7 +70,7 @@ FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) 
         // the altitude range there is no base consumption and the rate is 0.
         const Number base = band ? baseConsumptionOf(*band, Number(v)) : Number(0.0);
         const Number firstRate = coefficient ? base + Number(g) * *coefficient : Number(0.0);
-        const Number descent = Number(s) * 0.02 + 5.0;
+        const Number descent = descentKm(Number(s));
         const auto firstTerm = altitudeAndMassTerm<Number>(v, g);
         const Number cruiseDistance = Number(range) - Number(kTwo) * descent;
         const Number firstFuel = cruiseFuel(cruiseDistance, firstRate);

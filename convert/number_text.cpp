@@ -108,6 +108,8 @@ void exponential(const Rounded& r, std::string_view separator, Out& out) {
 }  // namespace
 
 std::string_view NumberTextBuffer::write(double value, const NumberFormat& format) {
+    // Reached by the fuel estimate's unchecked first evaluation when its second-pass mass is
+    // not finite; the checked rerun then throws, so no field ever shows these words.
     if (std::isnan(value)) {
         return "NaN";
     }

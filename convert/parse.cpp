@@ -1,7 +1,5 @@
 #include "convert/parse.h"
 
-#include "convert/error.h"
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -282,7 +280,7 @@ std::optional<double> wholePlainNumber(std::string_view text, const NumberFormat
     return toDouble(plain);
 }
 
-// Strict parse without the throw: nothing where the text is not a number.
+// Strict parse: nothing where the text is not a number.
 std::optional<double> strictReading(std::string_view text, const NumberFormat& format) {
     if (const auto plain = wholePlainNumber(text, format)) {
         return plain;
@@ -365,13 +363,6 @@ double lenientParse(std::string_view text) {
     const char* const end = std::remove_copy_if(text.begin(), text.end(), compact, isDropped);
     return lenientCompact(std::string_view(compact, static_cast<std::size_t>(end - compact)),
                           literalRoom.data());
-}
-
-double strictParse(std::string_view text, const NumberFormat& format) {
-    if (const auto value = strictReading(text, format)) {
-        return *value;
-    }
-    throw Error(ErrorCode::TypeMismatch);
 }
 
 Readings readBoth(std::string_view text, const NumberFormat& format) {

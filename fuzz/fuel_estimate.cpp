@@ -71,7 +71,7 @@ Outcome mismatch(int input) {
 Outcome expectedEstimate(const std::vector<std::string_view>& f,
                          const convert::NumberFormat& format) {
     using convert::lenientParse;
-    const std::optional<double> altitude = fuzz::strictOrNothing(f[kAltitude], format);
+    const std::optional<double> altitude = convert::readBoth(f[kAltitude], format).strict;
     if (!altitude) {
         return mismatch(calc::kAltitudeInput);
     }
@@ -108,7 +108,7 @@ Outcome expectedEstimate(const std::vector<std::string_view>& f,
         return fuzz::kOverflow;
     }
 
-    const std::optional<double> strictCargo = fuzz::strictOrNothing(f[kCargo], format);
+    const std::optional<double> strictCargo = convert::readBoth(f[kCargo], format).strict;
     if (!strictCargo) {
         return mismatch(calc::kCargoInput);
     }
@@ -134,9 +134,9 @@ Outcome expectedEstimate(const std::vector<std::string_view>& f,
 bool knownFigureHolds() {
     const std::vector<std::string_view> atStart{"9100", "2000", "50000", "1000", "4500"};
     const Outcome known{Outcome::Kind::Text, "26795.4987246009", 0, {}};
-    fuzz::require(expectedEstimate(atStart, fuzz::kPeriod) == known,
+    fuzz::require(expectedEstimate(atStart, kPeriod) == known,
                   "the reference gives 26795.4987246009 for the texts at start");
-    fuzz::require(estimate(atStart, fuzz::kPeriod) == known,
+    fuzz::require(estimate(atStart, kPeriod) == known,
                   "the calculator gives 26795.4987246009 for the texts at start");
     return true;
 }

@@ -1,10 +1,11 @@
 #pragma once
-// What every harness shares: the failure report, the number formats, the reference rounding
+// What every harness shares: the failure report, the window's formats, the reference rounding
 // and the shape of a figure as the fields show it. Plain C++; compiles with g++ and clang.
 
 #include "convert/error.h"
 #include "convert/number_format.h"
 #include "convert/parse.h"
+#include "tests/formats.h"
 
 #include <array>
 #include <bit>
@@ -25,11 +26,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace fuzz {
-
-inline const convert::NumberFormat kPeriod{".", ","};
-inline const convert::NumberFormat kComma{",", "\u00A0"};  // as Qt gives Russian
-inline const convert::NumberFormat kCommaPeriodGroups{",", "."};
-inline const convert::NumberFormat kPeriodNoGroups{".", ""};
 
 // The two formats the window is used with, picked by the low bit of a byte.
 inline const convert::NumberFormat& windowFormat(std::uint8_t selector) {
@@ -156,11 +152,8 @@ inline bool isFigureText(std::string_view text, const convert::NumberFormat& for
     if (pos != text.size()) {
         return false;
     }
-    try {
-        return !std::isnan(convert::strictParse(text, format));
-    } catch (const convert::Error&) {
-        return false;
-    }
+    const std::optional<double> read = convert::readBoth(text, format).strict;
+    return read && !std::isnan(*read);
 }
 
 // A calculator's outcome, comparable between two calls.
@@ -193,16 +186,6 @@ inline void requireShowable(const Outcome& outcome, const convert::NumberFormat&
     case Outcome::Kind::Error:
         require(isKnownErrorCode(outcome.code), "only errors 13, 6 and 11", input);
         break;
-    }
-}
-
-// Strict parse, or nothing where the text is not a number.
-inline std::optional<double> strictOrNothing(std::string_view text,
-                                             const convert::NumberFormat& format) {
-    try {
-        return convert::strictParse(text, format);
-    } catch (const convert::Error&) {
-        return std::nullopt;
     }
 }
 

@@ -1,7 +1,5 @@
-#include "convert/error.h"
 #include "convert/number_text.h"
 #include "convert/parse.h"
-#include "error_of.h"
 #include "formats.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +11,8 @@
 
 namespace {
 
-using convert::ErrorCode;
 using convert::NumberFormat;
 
-const NumberFormat kPeriodNoGroups{".", ""};
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 struct LenientRow {
@@ -35,7 +31,7 @@ TEST_P(LenientParse, ReadsTheLeadingNumber) {
 INSTANTIATE_TEST_SUITE_P(Rows, LenientParse, testing::Values(
     LenientRow{"", 0}, LenientRow{"abc", 0}, LenientRow{"-", 0}, LenientRow{".", 0},
     LenientRow{" 12 34 ", 1234}, LenientRow{"9 100", 9100}, LenientRow{"\t-1\n2", -12},
-    LenientRow{"1.5e3", 1500}, LenientRow{"1.5D2", 150}, LenientRow{"2E-1", 0.2},
+    LenientRow{"1.5D2", 150}, LenientRow{"2E-1", 0.2},
     LenientRow{"12,5", 12}, LenientRow{"7a", 7}, LenientRow{"+3", 3}, LenientRow{"-.5", -0.5},
     LenientRow{"2e", 2}, LenientRow{"2e+", 2}, LenientRow{"1.2.3", 1.2},
     LenientRow{"0.1", 0.1}, LenientRow{"123456789012345678901234567890", 1.2345678901234568e29},
@@ -56,20 +52,15 @@ INSTANTIATE_TEST_SUITE_P(ReadmeExamples, LenientParse, testing::Values(
 struct StrictRow {
     const char* text;
     const NumberFormat* format;
-    std::optional<double> expected;  // nullopt: type mismatch
+    std::optional<double> expected;  // nullopt: no number, the calculators' type mismatch
 };
 
 class StrictParse : public testing::TestWithParam<StrictRow> {};
 
 TEST_P(StrictParse, AcceptsOnlyAWholeRegionalNumber) {
     const auto& row = GetParam();
-    if (row.expected) {
-        EXPECT_EQ(convert::strictParse(row.text, *row.format), *row.expected) << row.text;
-    } else {
-        EXPECT_EQ(errorOf([&] { return convert::strictParse(row.text, *row.format); }),
-                  ErrorCode::TypeMismatch)
-            << '"' << row.text << '"';
-    }
+    EXPECT_EQ(convert::readBoth(row.text, *row.format).strict, row.expected)
+        << '"' << row.text << '"';
 }
 
 // clang-format off
@@ -127,6 +118,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, NumberText, testing::Values(
     TextRow{1.5e-5, &kComma, "1,5E-05"}, TextRow{1e100, &kPeriod, "1E+100"},
     TextRow{1.7976931348623157e308, &kPeriod, "1.79769313486232E+308"},
     TextRow{5e-324, &kPeriod, "4.94065645841247E-324"}));
+// clang-format on
+
+// The fuel estimate's unchecked first evaluation writes a second-pass mass that is not finite.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(NotFinite, NumberText, testing::Values(
+    TextRow{std::numeric_limits<double>::quiet_NaN(), &kPeriod, "NaN"},
+    TextRow{kInf, &kComma, "Infinity"}, TextRow{-kInf, &kPeriod, "-Infinity"}));
 // clang-format on
 
 struct RoundTripRow {

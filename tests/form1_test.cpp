@@ -49,17 +49,29 @@ protected:
     [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
 
     // Clicks the button and, while the box it opens is up, hands it to inspect and presses OK.
+    // The timer fires in the box's event loop; it is this call's own, so where no box opens it
+    // dies here unfired instead of firing in a later test.
     void clickThroughBox(const char* button, const std::function<void(QMessageBox*)>& inspect) {
         bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr) << "no modal box";
+        QTimer inBox;
+        inBox.setSingleShot(true);
+        QObject::connect(&inBox, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) {
+                ADD_FAILURE() << button << " opened a modal window that is no box";
+                if (modal != nullptr) {
+                    modal->close();
+                }
+                return;
+            }
             seen = true;
             inspect(box);
             box->button(QMessageBox::Ok)->click();
         });
+        inBox.start(0);
         control<QPushButton>(button)->click();
-        EXPECT_TRUE(seen) << button;
+        EXPECT_TRUE(seen) << button << " opened no box";
     }
 
     std::unique_ptr<Form1> window_;
@@ -400,20 +412,6 @@ TEST(ErrorMessage, NamesTheErrorByNumberAndTheFieldWhereKnown) {
 TEST(NumberFormatOf, TakesTheSeparatorsOfTheLocale) {
     EXPECT_EQ(numberFormatOf(QLocale::c()), kPeriod);
     EXPECT_EQ(numberFormatOf(QLocale(QLocale::Russian, QLocale::Russia)), kComma);
-}
-
-// Cron jobs, containers and env -i start programs with no locale at all.
-TEST(NumberFormatOf, IsThePeriodWhereNoLocaleIsSet) {
-    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-        const QByteArray value = qgetenv(variable);
-        if (!value.isEmpty() && value != "C" && value != "POSIX" && !value.startsWith("C.")) {
-            GTEST_SKIP() << variable << " is set to " << value.constData();
-        }
-    }
-    EXPECT_EQ(numberFormatOf(QLocale::system()), kPeriod);
-    Form1 window(numberFormatOf(QLocale::system()));
-    window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-    EXPECT_EQ(window.text(8)->text(), "26795.4987246009");
 }
 
 }  // namespace

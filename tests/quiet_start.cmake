@@ -1,16 +1,22 @@
-# Starts the program on the offscreen platform with the given environment, lets it run for a
-# moment and fails if it wrote anything to standard error or ended on its own.
-#   cmake -DPROGRAM=... "-DENVIRONMENT=LANG=C;..." -P quiet_start.cmake
+# Starts the program on the offscreen platform with the given environment and the plugin
+# first_paint.cpp, which ends it once its window has been painted; fails if it wrote anything to
+# standard error by then, ended before the window was painted, or had not painted it in a minute.
+#   cmake -DPROGRAM=... -DPLUGINS=... "-DENVIRONMENT=LANG=C;..." -P quiet_start.cmake
 execute_process(
   COMMAND env -u LANG -u LANGUAGE -u LC_ALL -u LC_CTYPE -u LC_NUMERIC -u XDG_RUNTIME_DIR
-          QT_QPA_PLATFORM=offscreen ${ENVIRONMENT} ${PROGRAM}
-  TIMEOUT 2
+          QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=${PLUGINS} QT_QPA_GENERIC_PLUGINS=firstpaint
+          ${ENVIRONMENT} ${PROGRAM}
+  TIMEOUT 60
   RESULT_VARIABLE result
   OUTPUT_VARIABLE output
   ERROR_VARIABLE errors)
 if(NOT errors STREQUAL "")
   message(FATAL_ERROR "the program wrote to standard error with '${ENVIRONMENT}':\n${errors}")
 endif()
-if(NOT result MATCHES "timeout")
-  message(FATAL_ERROR "the program ended by itself (${result}) with '${ENVIRONMENT}'")
+if(result MATCHES "timeout")
+  message(FATAL_ERROR "the window was not painted within 60 s with '${ENVIRONMENT}'")
+endif()
+if(NOT output STREQUAL "first paint\n" OR NOT result EQUAL 0)
+  message(FATAL_ERROR
+    "the program ended (${result}) before its window was painted with '${ENVIRONMENT}'")
 endif()
