@@ -23,7 +23,12 @@ if(WIN32)
   set(CPACK_NSIS_DISPLAY_NAME "Калькулятор рейса")
   set(CPACK_NSIS_PACKAGE_NAME "Калькулятор рейса ${PROJECT_VERSION}")
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-  set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+  set(CPACK_NSIS_DEFINES "Target amd64-unicode
+  !define MUI_STARTMENUPAGE_DEFAULTFOLDER '${CPACK_PACKAGE_INSTALL_DIRECTORY}'
+  ; CPack's uninstaller removes our key but leaves the vendor's above it, empty: remove it last.
+  Function un.onUninstSuccess
+    DeleteRegKey /ifempty SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'
+  FunctionEnd")
   set(CPACK_NSIS_INSTALLED_ICON_NAME flightcalc.exe)
   set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
   set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
