@@ -7,20 +7,6 @@
 
 #include <cstdio>
 
-namespace {
-
-// The offscreen platform cannot pass size hints to a window manager it does not have; every
-// message box says so. Anything else Qt reports is printed.
-void printUnlessOffscreenNotice(QtMsgType /*unused*/, const QMessageLogContext& /*unused*/,
-                                const QString& message) {
-    if (message == QLatin1String("This plugin does not support propagateSizeHints()")) {
-        return;
-    }
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -29,7 +15,12 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid()) {
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
-    qInstallMessageHandler(printUnlessOffscreenNotice);
+    // The offscreen platform cannot pass size hints to a window manager; every box says so.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
+        if (message != QLatin1String("This plugin does not support propagateSizeHints()")) {
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+        }
+    });
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,186 @@
+// The three calculators on the texts a user types, one table of rows with the outcome the window
+// shows: the figure, "warning" (the fuel estimate's out-of-range box) or "error N in I" (the
+// error and the input it names). Figures are worked out independently of this code.
+
+#include "calc/descent.h"
+#include "calc/flight_profit.h"
+#include "calc/fuel_estimate.h"
+#include "convert/error.h"
+#include "convert/parse.h"
+#include "formats.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <ctime>
+#include <string>
+#include <variant>
+
+namespace {
+
+using convert::NumberFormat;
+
+enum Calculator { kDescent, kFuel, kProfit };
+
+struct Row {
+    Calculator calculator;
+    // Descent: altitude. Fuel: altitude, range, cargo, taxi fuel, reserve. Profit: fuel weight,
+    // fuel on board, fuel price, cargo income.
+    std::array<std::string, 5> texts;
+    const NumberFormat* format;
+    const char* expected;
+};
+
+std::string outcome(const Row& row) {
+    const auto& t = row.texts;
+    try {
+        switch (row.calculator) {
+        case kDescent: return calc::descentDistance(t[0], *row.format);
+        case kProfit: return calc::flightProfit({t[0], t[1], t[2], t[3]}, *row.format);
+        case kFuel: break;
+        }
+        const auto fuel = calc::fuelEstimate({t[0], t[1], t[2], t[3], t[4]}, *row.format);
+        const auto* figure = std::get_if<std::string>(&fuel);
+        return figure != nullptr ? *figure : "warning";
+    } catch (const convert::Error& error) {
+        const auto input = error.input();
+        return "error " + std::to_string(static_cast<int>(error.code())) +
+               (input ? " in " + std::to_string(*input) : "");
+    }
+}
+
+class Calculators : public testing::TestWithParam<Row> {};
+
+TEST_P(Calculators, ShowTheFigureOrTheBoxTheTextsCallFor) {
+    const Row& row = GetParam();
+    std::string texts;
+    for (const std::string& text : row.texts) {
+        texts += " | " + text.substr(0, 40);
+    }
+    EXPECT_EQ(outcome(row), row.expected) << texts << " under '" << row.format->decimalSeparator;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Descent, Calculators, testing::Values(
+    Row{kDescent, {"9100"}, &kPeriod, "187"}, Row{kDescent, {""}, &kPeriod, "5"},
+    Row{kDescent, {"-1000"}, &kPeriod, "-15"}, Row{kDescent, {"555"}, &kComma, "16,1"},
+    Row{kDescent, {"850,7"}, &kComma, "22"}, Row{kDescent, {"9 100 м"}, &kPeriod, "187"},
+    Row{kDescent, {"12000.5"}, &kPeriod, "245.01"}, Row{kDescent, {"1e308"}, &kPeriod, "2E+306"},
+    Row{kDescent, {"1e999"}, &kPeriod, "error 6"}, Row{kDescent, {"-1e999"}, &kComma, "error 6"}));
+
+INSTANTIATE_TEST_SUITE_P(Profit, Calculators, testing::Values(
+    Row{kProfit, {"", "", "", ""}, &kPeriod, "0"},
+    Row{kProfit, {"500", "100", "2", "1000"}, &kComma, "12,8"},
+    Row{kProfit, {"300", "100", "2", "100"}, &kPeriod, "-393.6"},
+    Row{kProfit, {"", "500", "2", ""}, &kPeriod, "1234"},
+    Row{kProfit, {"26795.4987246009", "1000", "2", "100000"}, &kPeriod, "36336.709147685"},
+    // A fuel weight the estimate wrote under a comma is read up to the comma.
+    Row{kProfit, {"26795,4910811456", "0", "1", "0"}, &kComma, "-33065,03"},
+    Row{kProfit, {"1e308", "-1e308", "1", "0"}, &kPeriod, "error 6"},
+    Row{kProfit, {"1e200", "0", "1e200", "0"}, &kPeriod, "error 6"}));
+
+INSTANTIATE_TEST_SUITE_P(Fuel, Calculators, testing::Values(
+    // The texts at start: the comma loses the fraction of the second-pass mass.
+    Row{kFuel, {"9100", "2000", "50000", "1000", "4500"}, &kPeriod, "26795.4987246009"},
+    Row{kFuel, {"9100", "2000", "50000", "1000", "4500"}, &kComma, "26795,4910811456"},
+    Row{kFuel, {"5000", "1000", "0", "0", "0"}, &kPeriod, "16685.6187473132"},
+    Row{kFuel, {"5000", "1000", "0", "0", "0"}, &kComma, "16685,5995552793"},
+    // A range shorter than two descents: negative cruise distance and cruise fuel.
+    Row{kFuel, {"9100", "км", "50000", "1000", "4500"}, &kPeriod, "9624.40387806771"},
+    Row{kFuel, {"9100", "0", "50000", "1000", "4500"}, &kComma, "9624,40296424296"},
+    // Each band of both tables at its lower edge and above its knot; no tolerance at an edge.
+    Row{kFuel, {"5000", "2000", "50000", "1000", "4500"}, &kPeriod, "43288.4452436975"},
+    Row{kFuel, {"5999", "2000", "50000", "1000", "4500"}, &kPeriod, "41747.6901582258"},
+    Row{kFuel, {"5999.999999999999", "2000", "50000", "1000", "4500"}, &kPeriod, "41746.180826219"},
+    Row{kFuel, {"6500", "2000", "50000", "1000", "4500"}, &kPeriod, "36945.3889999867"},
+    Row{kFuel, {"7000", "2000", "50000", "1000", "4500"}, &kPeriod, "34918.1388624794"},
+    Row{kFuel, {"7999", "2000", "50000", "1000", "4500"}, &kPeriod, "31074.2447293818"},
+    Row{kFuel, {"8000", "2000", "50000", "1000", "4500"}, &kPeriod, "30933.8452286473"},
+    Row{kFuel, {"8999", "2000", "50000", "1000", "4500"}, &kPeriod, "28253.3799686933"},
+    Row{kFuel, {"9000", "2000", "50000", "1000", "4500"}, &kPeriod, "26974.0422433648"},
+    Row{kFuel, {"9999", "2000", "50000", "1000", "4500"}, &kPeriod, "25234.7212668137"},
+    Row{kFuel, {"10000", "2000", "50000", "1000", "4500"}, &kPeriod, "25233.0295459806"},
+    Row{kFuel, {"10999", "2000", "50000", "1000", "4500"}, &kPeriod, "24272.724525027"},
+    Row{kFuel, {"11000", "2000", "50000", "1000", "4500"}, &kPeriod, "24271.7946985782"},
+    Row{kFuel, {"11500", "2000", "50000", "1000", "4500"}, &kPeriod, "23853.8347449049"},
+    Row{kFuel, {"11999", "2000", "50000", "1000", "4500"}, &kPeriod, "23451.3345999039"},
+    Row{kFuel, {"6000", "2000", "50000", "1000", "4500"}, &kPeriod, "38720.738605096"},
+    // Cargo edges.
+    Row{kFuel, {"9100", "2000", "0", "1000", "4500"}, &kPeriod, "25633.9070700191"},
+    Row{kFuel, {"9100", "2000", "-0", "1000", "4500"}, &kPeriod, "25633.9070700191"},
+    Row{kFuel, {"12000", "2000", "50000", "1000", "4500"}, &kPeriod, "warning"},
+    Row{kFuel, {"4999", "2000", "50000", "1000", "4500"}, &kPeriod, "warning"},
+    Row{kFuel, {"9100", "2000", "50001", "1000", "4500"}, &kPeriod, "warning"},
+    Row{kFuel, {"9100", "2000", "50000.0000001", "1000", "4500"}, &kPeriod, "warning"},
+    Row{kFuel, {"9100", "2000", "-1", "1000", "4500"}, &kPeriod, "warning"},
+    // The range test reads the cargo by the regional format: 60,000 kg, not 60.
+    Row{kFuel, {"9100", "2000", "60,000", "1000", "4500"}, &kPeriod, "warning"},
+    // The altitude selects its band and descent by strict parse, the formulas take 9100.
+    Row{kFuel, {"9100,9", "2000", "50000", "1000", "4500"}, &kComma, "26795,1828131456"},
+    Row{kFuel, {" 9 100 ", "2000", "50 000", "1000", "4500"}, &kComma, "26795,4910811456"},
+    Row{kFuel, {"9100,9", "2000", "50000", "1000", "4500"}, &kPeriod, "warning"},  // 91009 m
+    // Under a German format "9.100" and "50.000" pass the band and the range test but enter
+    // the formulas as 9.1 m and 50 kg; "2.000" km is read as 2.
+    Row{kFuel, {"9.100", "2000", "50.000", "1000", "4500"}, &kGerman, "39773,6472322235"},
+    Row{kFuel, {"9100", "2.000", "50000", "1000", "4500"}, &kGerman, "9641,24069743357"},
+    // Type mismatches name their input; a bad cargo fails even where the altitude would warn.
+    Row{kFuel, {"", "2000", "50000", "1000", "4500"}, &kPeriod, "error 13 in 0"},
+    Row{kFuel, {"9100 м", "2000", "50000", "1000", "4500"}, &kPeriod, "error 13 in 0"},
+    Row{kFuel, {"4999", "2000", "груз", "1000", "4500"}, &kPeriod, "error 13 in 2"},
+    Row{kFuel, {"9100", "2000", "", "1000", "4500"}, &kComma, "error 13 in 2"},
+    // Out of the altitude range the rate is 0: no cruise fuel, however long the range.
+    Row{kFuel, {"4999", "1e308", "50000", "1000", "4500"}, &kPeriod, "warning"},
+    // Faults of the first pass are reported before the range test could warn.
+    Row{kFuel, {"1e999", "2000", "50000", "1000", "4500"}, &kPeriod, "error 6"},
+    Row{kFuel, {"9100", "2000", "1e999", "1000", "4500"}, &kPeriod, "error 6"},
+    Row{kFuel, {"4999", "1e308", "50000", "1e308", "1e308"}, &kPeriod, "error 6"}));
+// clang-format on
+
+std::string repeated(std::size_t count, char c) { return std::string(count, c); }
+constexpr std::size_t kMegabyte = 1'000'000;
+
+// A megabyte of text reads as its short form.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(LongTexts, Calculators, testing::Values(
+    Row{kDescent, {"9.1e" + repeated(kMegabyte, '0') + "3"}, &kPeriod, "187"},
+    Row{kDescent, {"9100" + repeated(kMegabyte, 'x')}, &kPeriod, "187"},
+    Row{kFuel, {repeated(kMegabyte, '0') + "9100", "2000", "50000", "1000", "4500"}, &kPeriod,
+        "26795.4987246009"},
+    Row{kFuel, {"9100", repeated(kMegabyte, ' ') + "2000" + repeated(kMegabyte, '\t'), "50000",
+                "1000", "4500"}, &kComma, "26795,4910811456"},
+    Row{kFuel, {"9100", "2000", repeated(kMegabyte, ' ') + "50000", "1000", "4500"}, &kPeriod,
+        "26795.4987246009"},
+    Row{kProfit, {"1" + repeated(kMegabyte, '0') + "e-1000000", "", "2", ""}, &kPeriod,
+        "-2.468"}));
+// clang-format on
+
+// Every field goes through these two readings: ten times the text may cost at most thirty
+// times as much CPU time, where a quadratic step costs a hundred. Each call is timed over a
+// batch, long enough for a coarse clock (Windows' ticks in about 15 ms).
+TEST(Reading, TakesTimeLinearInTheLength) {
+    const auto secondsPerCall = [](const std::string& text, bool strict) {
+        const std::clock_t start = std::clock();
+        for (int calls = 1;; ++calls) {
+            volatile double read = strict ? convert::readBoth(text, kComma).strict.value_or(0)
+                                          : convert::lenientParse(text);
+            (void)read;
+            const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+            if (seconds >= 0.2) {
+                return seconds / calls;
+            }
+        }
+    };
+    for (const char* shape : {"zeros", "blanks"}) {
+        const auto make = [shape](std::size_t n) {
+            return shape == std::string("zeros") ? repeated(n, '0') + "9100"
+                                                 : repeated(n, ' ') + "9 100" + repeated(n, ' ');
+        };
+        for (const bool strict : {false, true}) {
+            const double ratio = secondsPerCall(make(kMegabyte), strict) /
+                                 secondsPerCall(make(kMegabyte / 10), strict);
+            EXPECT_LT(ratio, 30) << shape << (strict ? " strict" : " lenient");
+        }
+    }
+}
+
+}  // namespace

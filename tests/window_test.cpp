@@ -1,0 +1,324 @@
+// The real window as a user meets it: its controls, the keyboard, and clicks on typed texts with
+// the field or the box each must give, every other field left as it was.
+
+#include "error_box.h"
+#include "form1.h"
+#include "locale_format.h"
+
+#include "convert/error.h"
+#include "formats.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+// Failures print the texts, not the bytes of the object.
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+class Form1Test : public testing::Test {
+protected:
+    void SetUp() override { open(kPeriod); }
+
+    void open(const convert::NumberFormat& format) {
+        window_ = std::make_unique<Form1>(format);
+        window_->show();
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    template <typename T = QWidget>
+    T* control(const char* name) const {
+        auto* found = window_->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    [[nodiscard]] std::array<QString, 13> texts() const {
+        std::array<QString, 13> all;
+        for (int n = 1; n <= 12; ++n) {
+            all.at(static_cast<std::size_t>(n)) = window_->text(n)->text();
+        }
+        return all;
+    }
+
+    std::unique_ptr<Form1> window_;
+};
+
+// How a control looks and what a screen reader hears of it.
+enum Kind { kHeading, kCaption, kLeftCaption, kNote, kField, kResult, kButton, kPicture };
+
+struct Control {
+    const char* name;
+    QRect place;
+    Kind kind;
+    const char* text;    // caption, text at start, or button caption
+    const char* spoken;  // a field's or button's accessible name, a button's description
+};
+
+constexpr const char* kFuel = "Вычисление топлива";
+constexpr const char* kDescent = "Вычисление длины спуска";
+constexpr const char* kProfit = "Вычисление прибыли от рейса";
+
+// clang-format off
+const Control kControls[] = {
+    {"Label15", {48, 408, 241, 17}, kHeading, kFuel, ""},
+    {"Label1", {64, 432, 57, 17}, kCaption, "Высота, м", ""},
+    {"Text3", {128, 432, 89, 25}, kField, "9100", "Высота, м"},
+    {"Label2", {40, 456, 81, 17}, kCaption, "Дальность, км", ""},
+    {"Text4", {128, 456, 89, 25}, kField, "2000", "Дальность, км"},
+    {"Label6", {48, 480, 73, 17}, kCaption, "Вес груза, кг", ""},
+    {"Text5", {128, 480, 89, 25}, kField, "50000", "Вес груза, кг"},
+    {"Label3", {-8, 504, 129, 17}, kCaption, "Топливо на руление, кг", ""},
+    {"Text6", {128, 504, 89, 25}, kField, "1000", "Топливо на руление, кг"},
+    {"Label5", {72, 528, 49, 17}, kCaption, "Запас, кг", ""},
+    {"Text7", {128, 528, 89, 25}, kField, "4500", "Запас, кг"},
+    {"Label11", {40, 552, 81, 17}, kCaption, "Вес топлива, кг", ""},
+    {"Text8", {128, 552, 89, 25}, kField, "", "Вес топлива, кг"},
+    {"Command2", {128, 576, 89, 25}, kButton, "Расчет", kFuel},
+    {"Label14", {280, 408, 185, 17}, kHeading, kDescent, ""},
+    {"Label9", {240, 432, 97, 17}, kCaption, "Высота полета, м", ""},
+    {"Text1", {344, 432, 89, 25}, kField, "9100", "Высота полета, м"},
+    {"Label10", {216, 456, 121, 17}, kCaption, "Расстояние спуска, км", ""},
+    {"Text2", {344, 456, 89, 25}, kResult, "", "Расстояние спуска, км"},
+    {"Command1", {344, 480, 89, 25}, kButton, "Расчет", kDescent},
+    {"Label16", {464, 408, 217, 17}, kHeading, kProfit, ""},
+    {"Label8", {448, 432, 97, 17}, kCaption, "Доход от груза, v$", ""},
+    {"Text9", {552, 432, 89, 25}, kField, "", "Доход от груза, v$"},
+    {"Label12", {456, 456, 89, 17}, kCaption, "Цена топлива, v$", ""},
+    {"Text10", {552, 456, 89, 25}, kField, "", "Цена топлива, v$"},
+    {"Label13", {432, 480, 113, 17}, kCaption, " Топлива на борту, кг", ""},
+    {"Text11", {552, 480, 89, 25}, kField, "", "Топлива на борту, кг"},
+    {"Label18", {448, 504, 97, 17}, kLeftCaption, "Доход от рейса, v$", ""},
+    {"Text12", {552, 504, 89, 25}, kResult, "", "Доход от рейса, v$"},
+    {"Command3", {552, 528, 89, 25}, kButton, "Расчет", kProfit},
+    {"Label17", {608, 584, 73, 17}, kNote, "Version 2.1", ""},
+    {"Image1", {0, -8, 687, 619}, kPicture, "", ""},
+};
+// clang-format on
+
+TEST_F(Form1Test, EveryControlHasItsPlaceTextLookAndSpokenName) {
+    EXPECT_EQ(window_->windowTitle(), "B");
+    EXPECT_EQ(window_->size(), QSize(681, 603));
+    const QColor defaultText = QApplication::palette().color(QPalette::WindowText);
+    for (const Control& c : kControls) {
+        SCOPED_TRACE(c.name);
+        QWidget* widget = control(c.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), c.place);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(spoken, nullptr);
+        if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            EXPECT_EQ(field->text(), QString::fromUtf8(c.text));
+            EXPECT_EQ(field->isReadOnly(), c.kind == kResult);
+            EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(c.spoken));
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            EXPECT_EQ(button->text(), "Расчет");
+            EXPECT_EQ(spoken->text(QAccessible::Description), QString::fromUtf8(c.spoken));
+        } else if (c.kind != kPicture) {
+            auto* label = qobject_cast<QLabel*>(widget);
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->text(), QString::fromUtf8(c.text));
+            const Qt::Alignment alignment = c.kind == kHeading   ? Qt::AlignHCenter
+                                            : c.kind == kCaption ? Qt::AlignRight
+                                                                 : Qt::AlignLeft;
+            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, alignment);
+            EXPECT_EQ(label->palette().color(QPalette::WindowText),
+                      c.kind == kNote ? defaultText : QColor(0, 0, 192));
+            if (c.kind == kHeading) {
+                EXPECT_EQ(label->font().pointSizeF(), 9.75);
+                EXPECT_EQ(label->font().weight(), QFont::Normal);
+            } else {
+                EXPECT_EQ(label->font(), window_->font());
+            }
+            // A caption wider than its box is cut off; a letter the face lacks shows as a box.
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+            for (const char32_t letter : label->text().toUcs4()) {
+                EXPECT_TRUE(label->fontMetrics().inFontUcs4(letter)) << static_cast<int>(letter);
+            }
+        }
+    }
+    // Stacking: the picture at the bottom, the boxes above every label.
+    const QObjectList& children = window_->children();
+    EXPECT_EQ(children.indexOf(control("Image1")), 0);
+    EXPECT_LT(children.indexOf(control("Label17")), children.indexOf(control("Text3")));
+}
+
+// Run at twice the pixel density too: the same layout, the picture painted at twice the size.
+TEST_F(Form1Test, PictureMatchesTheScreenDensity) {
+    const QPixmap picture = control<QLabel>("Image1")->pixmap();
+    const qreal ratio = window_->devicePixelRatioF();
+    EXPECT_EQ(ratio, qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2.0 : 1.0);
+    EXPECT_EQ(picture.devicePixelRatio(), ratio > 1.0 ? 2.0 : 1.0);
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(687, 619));
+}
+
+TEST_F(Form1Test, TabCyclesThroughTheControlsInOrder) {
+    const std::array order{"Command1", "Command2", "Text1",  "Text2",  "Text3",
+                           "Text4",    "Text5",    "Text6",  "Text7",  "Text8",
+                           "Text9",    "Text10",   "Text11", "Text12", "Command3"};
+    ASSERT_EQ(QApplication::focusWidget(), control(order[0])) << "the focus starts on Command1";
+    const std::size_t count = order.size();
+    for (std::size_t step = 1; step <= count; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), control(order.at(step % count)))
+            << "Tab, step " << step;
+    }
+    for (std::size_t step = 1; step <= count; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), control(order.at(count - step)))
+            << "Shift+Tab, step " << step;
+    }
+}
+
+TEST_F(Form1Test, SpaceAndEnterClickTheFocusedButtonButPressNothingInATextBox) {
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        window_->text(2)->clear();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(window_->text(2)->text(), "187") << "key " << key;
+    }
+    // No button is the window's default: in a text box Enter and Escape press nothing.
+    window_->text(2)->clear();
+    const auto before = texts();
+    for (const int n : {1, 3, 8, 9}) {
+        window_->text(n)->setFocus();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            QTest::keyClick(window_->text(n), key);
+        }
+    }
+    EXPECT_EQ(texts(), before);
+    EXPECT_TRUE(window_->isVisible());
+}
+
+// A click on texts typed into a fresh window: the output field's text, or the one box it opens.
+struct Click {
+    const convert::NumberFormat* format;
+    std::vector<std::pair<int, QString>> typed;  // field number, text
+    const char* button;
+    int output;
+    const char* result;  // the output field's text after the click; nullptr where a box opens
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    const char* box = "";
+};
+
+class Clicks : public Form1Test, public testing::WithParamInterface<Click> {
+protected:
+    // Types as a user does, key by key; a long text is pasted.
+    static void type(QLineEdit* field, const QString& text) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        if (text.size() > 100) {
+            QApplication::clipboard()->setText(text);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            return;
+        }
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+};
+
+TEST_P(Clicks, GiveTheFigureOrOneBoxAndKeepEveryOtherField) {
+    const Click& click = GetParam();
+    open(*click.format);
+    for (const auto& [n, text] : click.typed) {
+        type(window_->text(n), text);
+        ASSERT_EQ(window_->text(n)->text(), text) << "typed into Text" << n;
+    }
+    const auto before = texts();
+    std::vector<std::pair<QMessageBox::Icon, QString>> boxes;
+    // The box is modal: it is read and closed from within its own event loop.
+    QTimer inBox;
+    QObject::connect(&inBox, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            EXPECT_EQ(box->windowTitle(), "Ошибка");
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+            boxes.emplace_back(box->icon(), box->text());
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    inBox.start(0);
+    control<QPushButton>(click.button)->click();
+    inBox.stop();
+
+    auto after = texts();
+    const auto output = static_cast<std::size_t>(click.output);
+    if (click.result != nullptr) {
+        EXPECT_TRUE(boxes.empty()) << boxes.front().second.toStdString();
+        EXPECT_EQ(after.at(output), QString::fromUtf8(click.result));
+        EXPECT_EQ(window_->text(click.output)->cursorPosition(), 0) << "shows the leading digits";
+        after.at(output) = before.at(output);
+    } else {
+        ASSERT_EQ(boxes.size(), 1U);
+        EXPECT_EQ(boxes.front().first, click.icon);
+        EXPECT_EQ(boxes.front().second, QString::fromUtf8(click.box));
+    }
+    EXPECT_EQ(after, before) << "no other field changes, nor the output with a box";
+    EXPECT_TRUE(window_->isVisible());
+}
+
+const QString k40000Zeros(40'000, QLatin1Char('0'));
+constexpr auto kError = QMessageBox::Critical;
+constexpr auto kWarning = QMessageBox::Warning;
+constexpr const char* kOutOfRange = "Неправильно введен эшелон и/или вес груза";
+constexpr const char* kOverflow =
+    "Ошибка 6: переполнение\n\nРасчет не выполнен; введенные данные сохранены.";
+constexpr const char* kNoAltitude =
+    "Ошибка 13: несоответствие типов\nПоле «Высота, м» не содержит числа.\n\nРасчет не выполнен; "
+    "введенные данные сохранены.";
+constexpr const char* kNoCargo =
+    "Ошибка 13: несоответствие типов\nПоле «Вес груза, кг» не содержит числа.\n\nРасчет не "
+    "выполнен; введенные данные сохранены.";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, Clicks, testing::Values(
+    Click{&kPeriod, {}, "Command1", 2, "187"},
+    Click{&kComma, {{1, "555"}}, "Command1", 2, "16,1"},
+    Click{&kComma, {{1, "850,7"}}, "Command1", 2, "22"},
+    Click{&kPeriod, {{1, "1e999"}}, "Command1", 2, nullptr, kError, kOverflow},
+    Click{&kPeriod, {}, "Command2", 8, "26795.4987246009"},
+    Click{&kComma, {{8, "1234"}}, "Command2", 8, "26795,4910811456"},
+    Click{&kGerman, {{3, "9.100"}, {5, "50.000"}}, "Command2", 8, "39773,6472322235"},
+    // Grouped by the no-break space of Russian: the band and range test read 9100 m and 50000 kg,
+    // the formulas 9 m and 50 kg.
+    Click{&kComma, {{3, "9\u00A0100"}, {5, "50\u00A0000"}}, "Command2", 8, "39773,7870985393"},
+    // Longer than a text box holds unless told otherwise.
+    Click{&kPeriod, {{3, k40000Zeros + "9100"}}, "Command2", 8, "26795.4987246009"},
+    Click{&kPeriod, {{8, "1234"}, {3, "12000"}}, "Command2", 8, nullptr, kWarning, kOutOfRange},
+    Click{&kPeriod, {{8, "1234"}, {5, "60,000"}}, "Command2", 8, nullptr, kWarning, kOutOfRange},
+    Click{&kPeriod, {{8, "1234"}, {3, ""}}, "Command2", 8, nullptr, kError, kNoAltitude},
+    Click{&kComma, {{5, "груз"}}, "Command2", 8, nullptr, kError, kNoCargo},
+    Click{&kPeriod, {{8, "26795.4987246009"}, {9, "100000"}, {10, "2"}, {11, "1000"}}, "Command3", 12, "36336.709147685"},
+    Click{&kComma, {{8, "26795,4910811456"}, {9, "100000"}, {10, "2"}, {11, "1000"}}, "Command3", 12, "36337,94"},
+    Click{&kPeriod, {{8, "1e308"}, {10, "1"}, {11, "-1e308"}}, "Command3", 12, nullptr, kError, kOverflow}));
+// clang-format on
+
+TEST(ErrorMessage, NamesTheErrorByNumber) {
+    EXPECT_EQ(errorMessage(convert::Error(convert::ErrorCode::DivisionByZero)),
+              "Ошибка 11: деление на ноль\n\nРасчет не выполнен; введенные данные сохранены.");
+}
+
+TEST(NumberFormatOf, TakesTheSeparatorsOfTheLocale) {
+    EXPECT_EQ(numberFormatOf(QLocale::c()), kPeriod);
+    EXPECT_EQ(numberFormatOf(QLocale(QLocale::Russian, QLocale::Russia)), kComma);
+    EXPECT_EQ(numberFormatOf(QLocale(QLocale::German, QLocale::Germany)), kGerman);
+}
+
+}  // namespace
