@@ -18,8 +18,6 @@
 
 namespace {
 
-using convert::NumberFormat;
-
 enum Calculator { kDescent, kFuel, kProfit };
 
 struct Row {
@@ -27,7 +25,7 @@ struct Row {
     // Descent: altitude. Fuel: altitude, range, cargo, taxi fuel, reserve. Profit: fuel weight,
     // fuel on board, fuel price, cargo income.
     std::array<std::string, 5> texts;
-    const NumberFormat* format;
+    const convert::NumberFormat* format;
     const char* expected;
 };
 
@@ -53,11 +51,7 @@ class Calculators : public testing::TestWithParam<Row> {};
 
 TEST_P(Calculators, ShowTheFigureOrTheBoxTheTextsCallFor) {
     const Row& row = GetParam();
-    std::string texts;
-    for (const std::string& text : row.texts) {
-        texts += " | " + text.substr(0, 40);
-    }
-    EXPECT_EQ(outcome(row), row.expected) << texts << " under '" << row.format->decimalSeparator;
+    EXPECT_EQ(outcome(row), row.expected) << row.texts[0].substr(0, 40) << " | " << row.texts[1];
 }
 
 // clang-format off
