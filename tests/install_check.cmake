@@ -1,5 +1,5 @@
-# Installs the build into a fresh prefix and checks that exactly the program, its menu entry,
-# its software-centre page and its manual page arrive, and that the desktop tools accept them.
+# Installs the build into a fresh prefix and checks that exactly the program, its menu entry and
+# icon, its software-centre page and its manual page arrive, and that the desktop tools accept them.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -P install_check.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -9,9 +9,11 @@ file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/
 list(SORT installed)
 set(expected
   bin/flightcalc
-  share/applications/${APP_ID}.desktop
-  share/man/man1/flightcalc.1.gz
-  share/metainfo/${APP_ID}.metainfo.xml)
+  share/applications/${APP_ID}.desktop)
+foreach(size IN ITEMS 128 16 24 256 32 48 64)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+list(APPEND expected share/man/man1/flightcalc.1.gz share/metainfo/${APP_ID}.metainfo.xml)
 if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed:\n  ${installed}\nexpected:\n  ${expected}")
 endif()

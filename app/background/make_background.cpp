@@ -1,7 +1,11 @@
 // Paints the window's background: an airport apron with a freighter and a stair
-// truck on top, fading into the plain blue gradient the controls stand on.
+// truck on top, fading into the plain blue gradient the controls stand on; and the program's
+// icon, the picture's round badge with its aircraft, at every size a desktop asks for.
 // Everything is drawn here so the build needs no picture files.
+#include <QBuffer>
 #include <QColor>
+#include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
@@ -13,6 +17,7 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
@@ -474,6 +479,28 @@ void drawTitle(QPainter& p) {
          42);
 }
 
+// A swept-wing aircraft seen from above, nose up, 34 units from wing tip to wing tip.
+QPainterPath aircraftFromAbove() {
+    return polygon({{0, -17},
+                    {2, -14},
+                    {2, -6},
+                    {15, 2},
+                    {15, 5},
+                    {2, 1},
+                    {2, 9},
+                    {6, 13},
+                    {6, 15},
+                    {0, 13},
+                    {-6, 15},
+                    {-6, 13},
+                    {-2, 9},
+                    {-2, 1},
+                    {-15, 5},
+                    {-15, 2},
+                    {-2, -6},
+                    {-2, -14}});
+}
+
 void drawLogo(QPainter& p) {
     const QPointF c(644, 44);
     const qreal r = 33;
@@ -490,26 +517,7 @@ void drawLogo(QPainter& p) {
     p.save();
     p.translate(c + QPointF(0, -7));
     p.rotate(45);
-    fill(p,
-         polygon({{0, -17},
-                  {2, -14},
-                  {2, -6},
-                  {15, 2},
-                  {15, 5},
-                  {2, 1},
-                  {2, 9},
-                  {6, 13},
-                  {6, 15},
-                  {0, 13},
-                  {-6, 15},
-                  {-6, 13},
-                  {-2, 9},
-                  {-2, 1},
-                  {-15, 5},
-                  {-15, 2},
-                  {-2, -6},
-                  {-2, -14}}),
-         Qt::white);
+    fill(p, aircraftFromAbove(), Qt::white);
     p.restore();
 
     p.setFont(font("DejaVu Sans", 13, true, false));
@@ -541,11 +549,73 @@ QImage paint(int scale) {
     return image;
 }
 
+// The badge alone on a transparent square of `size` pixels: a thicker ring and a larger
+// aircraft than in the picture, so that it still reads at 16 pixels.
+QImage paintIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    const QPointF c(32, 32);
+    QRadialGradient disc(c - QPointF(9, 11), 42);
+    disc.setStops({{0.0, QColor(70, 130, 220)}, {1.0, QColor(14, 36, 100)}});
+    p.setPen(QPen(QColor(236, 190, 60), size < 32 ? 5.0 : 3.5));
+    p.setBrush(disc);
+    p.drawEllipse(c, 29, 29);
+    p.translate(c);
+    p.rotate(45);
+    p.scale(1.45, 1.45);
+    fill(p, aircraftFromAbove(), Qt::white);
+    p.end();
+    return image;
+}
+
+constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 256};
+
+// The icon's sizes as PNG files named by their size, and the Windows ones (all but 64 and 128)
+// in one .ico, each entry a PNG as Windows Vista and later read them.
+bool writeIcons(const QString& folder) {
+    QByteArray entries;
+    QByteArray images;
+    QDataStream directory(&entries, QIODevice::WriteOnly);
+    directory.setByteOrder(QDataStream::LittleEndian);
+    constexpr int kIcoEntries = 5;
+    const int dataStart = 6 + 16 * kIcoEntries;
+    for (const int size : kIconSizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!buffer.open(QIODevice::WriteOnly) || !paintIcon(size).save(&buffer, "PNG")) {
+            return false;
+        }
+        QFile file(QDir(folder).filePath(QStringLiteral("%1.png").arg(size)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size()) {
+            return false;
+        }
+        if (size == 64 || size == 128) {
+            continue;
+        }
+        // Width and height, 0 meaning 256; no palette; one plane of 32 bits; size and offset.
+        const auto side = static_cast<quint8>(size == 256 ? 0 : size);
+        directory << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+                  << static_cast<quint32>(png.size())
+                  << static_cast<quint32>(dataStart + images.size());
+        images += png;
+    }
+    QByteArray header;
+    QDataStream head(&header, QIODevice::WriteOnly);
+    head.setByteOrder(QDataStream::LittleEndian);
+    head << quint16(0) << quint16(1) << quint16(kIcoEntries);
+    QFile ico(QDir(folder).filePath(QStringLiteral("flightcalc.ico")));
+    const QByteArray whole = header + entries + images;
+    return ico.open(QIODevice::WriteOnly) && ico.write(whole) == whole.size();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 4) {
-        std::fputs("usage: make_background OUT.jpg OUT@2x.jpg OUT.rgb32\n", stderr);
+    if (argc != 5) {
+        std::fputs("usage: make_background OUT.jpg OUT@2x.jpg OUT.rgb32 ICON-FOLDER\n", stderr);
         return 2;
     }
     QGuiApplication app(argc, argv);
@@ -566,6 +636,11 @@ int main(int argc, char* argv[]) {
     if (decoded.isNull() || !raw.open(QIODevice::WriteOnly) ||
         raw.write(bytes, decoded.sizeInBytes()) != decoded.sizeInBytes()) {
         std::fprintf(stderr, "make_background: cannot write %s\n", argv[3]);
+        return 1;
+    }
+    if (!QDir().mkpath(QString::fromLocal8Bit(argv[4])) ||
+        !writeIcons(QString::fromLocal8Bit(argv[4]))) {
+        std::fprintf(stderr, "make_background: cannot write the icons into %s\n", argv[4]);
         return 1;
     }
     return 0;
