@@ -92,13 +92,12 @@ QFont dialogFont() {
 }
 
 QFont headingFont() {
-    QFont font;
-    // Where the classic face is missing, a condensed sans keeps the three headings apart. Asking
-    // for a missing face first would cost a full fontconfig fallback search at start-up.
+    // The classic face only where it draws Cyrillic (a Windows of another language has it for
+    // Latin alone), else the condensed face: never a mix of two faces in one heading.
     const QString classic = QStringLiteral("MS Sans Serif");
-    const QString condensed = QStringLiteral("DejaVu Sans Condensed");
-    font.setFamilies(QFontDatabase::hasFamily(classic) ? QStringList{classic, condensed}
-                                                       : QStringList{condensed});
+    QFont font(QFontDatabase::writingSystems(classic).contains(QFontDatabase::Cyrillic)
+                   ? classic
+                   : QStringLiteral("DejaVu Sans Condensed"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);

@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     }
     provideRuntimeFolder();
     QApplication app(argc, argv);
+    provideFonts();
     // Docks and task bars group the window with its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(FLIGHTCALC_APP_ID));
     Form1 window(numberFormatOf(QLocale::system()));

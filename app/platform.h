@@ -1,7 +1,8 @@
 #pragma once
 
-// What a start needs of the operating system before the application object exists; each
-// platform's build compiles its own definitions (platform_linux.cpp, platform_windows.cpp).
+// What a start needs of the operating system, before the application object exists unless said
+// otherwise; each platform's build compiles its own definitions (platform_linux.cpp,
+// platform_windows.cpp).
 
 // Whether there is anything to open a window on; says why on standard error when there is not.
 [[nodiscard]] bool canOpenWindow();
@@ -10,3 +11,7 @@
 // standard error before falling back to a private folder in the temporary directory. This makes
 // the same fallback quietly where the platform has such a folder.
 void provideRuntimeFolder();
+
+// With the application object: makes the faces the window is laid out in available to it where
+// the platform does not bring them (the Linux package depends on them instead).
+void provideFonts();

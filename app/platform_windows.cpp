@@ -1,7 +1,15 @@
 #include "platform.h"
 
+#include <QFontDatabase>
+#include <QString>
+
 // A Windows session always has a desktop to open the window on.
 bool canOpenWindow() { return true; }
 
 // Windows has no runtime folder; Qt keeps what it needs under the user's profile.
 void provideRuntimeFolder() {}
+
+// A stock Windows has none of DejaVu: the program carries the condensed face it is laid out in.
+void provideFonts() {
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"));
+}

@@ -1,5 +1,7 @@
 // The window tests need a QApplication; they run on the offscreen platform unless told otherwise,
 // with a private runtime folder, so a machine without a desktop session prints no warnings.
+#include "platform.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -22,6 +24,7 @@ int main(int argc, char* argv[]) {
         }
     });
     QApplication app(argc, argv);
+    provideFonts();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
