@@ -1,16 +1,18 @@
 #pragma once
-// What both harnesses share: the failure report, the 15-digit rounding and a figure's shape.
+// What both harnesses share, and the headers both use.
+// Values are compared with ==: a zero of either sign equals the other, as both are written "0".
 
-#include "convert/number_format.h"
+#include "convert/parse.h"
+#include "tests/formats.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -26,22 +28,11 @@ inline void require(bool holds, const char* invariant, std::string_view detail) 
     }
 }
 
-// Either zero counts as the other, as both are written "0".
-inline bool sameValue(double a, double b) {
-    return (a == 0.0 && b == 0.0) ||
-           std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-
-// By to_chars and from_chars alone; past the range of a double an infinity or a zero.
+// By to_chars and strtod (the C locale, which no harness leaves), independent of the project.
 inline double roundedToFifteenDigits(double value) {
-    char text[64]{};
-    const char* end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr;
-    double read = 0.0;
-    if (std::from_chars(text, end, read).ec == std::errc::result_out_of_range) {
-        read = std::fabs(value) > 1 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
-    return std::copysign(read, value);
+    std::array<char, 64> text{};  // the last zero ends the text for strtod
+    std::to_chars(text.data(), &text.back(), value, std::chars_format::scientific, 14);
+    return std::strtod(text.data(), nullptr);
 }
 
 // The first byte picks the format and the calculator; the rest is the text.
@@ -60,14 +51,13 @@ inline std::string_view digitsAt(std::string_view text, std::size_t& pos) {
 // A minus, digits, the separator and digits, E+dd or E-dd (E+ddd where needed); nothing else.
 inline bool isFigureText(std::string_view text, const convert::NumberFormat& format) {
     std::size_t pos = text.starts_with('-') ? 1 : 0;
-    bool digits = !digitsAt(text, pos).empty();
-    if (text.substr(pos).starts_with(format.decimalSeparator)) {
-        pos += format.decimalSeparator.size();
-        digits = digits && !digitsAt(text, pos).empty();
-    }
+    const bool integral = !digitsAt(text, pos).empty();
+    const bool separator = text.substr(pos).starts_with(format.decimalSeparator);
+    const bool fraction =
+        !separator || !digitsAt(text, pos += format.decimalSeparator.size()).empty();
     const bool exponent = text.substr(pos, 2) == "E+" || text.substr(pos, 2) == "E-";
     const std::string_view power = exponent ? digitsAt(text, pos += 2) : "00";
-    return digits && pos == text.size() &&
+    return integral && fraction && pos == text.size() &&
            (power.size() == 2 || (power.size() == 3 && power[0] != '0'));
 }
 

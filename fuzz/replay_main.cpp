@@ -12,9 +12,8 @@
 int main(int argc, char* argv[]) {
     std::vector<std::filesystem::path> inputs;
     for (int i = 1; i < argc; ++i) {
-        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
-            inputs.push_back(entry.path());
-        }
+        const std::filesystem::directory_iterator folder(argv[i]);
+        inputs.insert(inputs.end(), begin(folder), end(folder));
     }
     // A replay that finds nothing would pass without testing anything.
     if (inputs.empty()) {
