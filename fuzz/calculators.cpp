@@ -84,9 +84,6 @@ std::string expectedOutcome(const Fields& f, unsigned calculator, const NumberFo
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool kKnown = expectedOutcome({"9100", "2000", "50000", "1000", "4500"}, 0,
-                                               kPeriod) == "26795.4987246009";
-    fuzz::require(kKnown, "the fuel reference gives the figure the users know", "");
     if (size == 0) {
         return 0;
     }

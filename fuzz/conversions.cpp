@@ -96,6 +96,10 @@ void checkNumberText(double value, const NumberFormat& format) {
     const bool positional = std::fabs(rounded) >= 1e-4 && std::fabs(rounded) < 1e15;
     require(fuzz::isFigureText(text, format), "number text writes a figure", text);
     require(rounded != 0.0 || text == "0", "zero of either sign is written 0", text);
+    std::string digits(text.substr(0, text.find('E')));  // the mantissa's digits
+    std::erase_if(digits, [](char c) { return c < '0' || c > '9'; });
+    require(digits.size() - std::min(digits.find_first_not_of('0'), digits.size()) <= 15,
+            "at most 15 significant digits", text);
     require(rounded == 0.0 || positional == (text.find('E') == std::string::npos),
             "positional exactly from 1E-04 up to 1E+15", text);
     require(convert::readBoth(text, format).strict == rounded, "strict parse reads it back", text);

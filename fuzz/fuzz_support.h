@@ -48,16 +48,17 @@ inline std::string_view digitsAt(std::string_view text, std::size_t& pos) {
     return text.substr(start, pos - start);
 }
 
-// A minus, digits, the separator and digits, E+dd or E-dd (E+ddd where needed); nothing else.
+// A minus, digits, the separator and digits, E+dd or E-dd (E+ddd where needed); no zero to spare.
 inline bool isFigureText(std::string_view text, const convert::NumberFormat& format) {
     std::size_t pos = text.starts_with('-') ? 1 : 0;
-    const bool integral = !digitsAt(text, pos).empty();
+    const std::string_view integral = digitsAt(text, pos);
     const bool separator = text.substr(pos).starts_with(format.decimalSeparator);
-    const bool fraction =
-        !separator || !digitsAt(text, pos += format.decimalSeparator.size()).empty();
+    const std::string_view fraction =
+        separator ? digitsAt(text, pos += format.decimalSeparator.size()) : "1";
     const bool exponent = text.substr(pos, 2) == "E+" || text.substr(pos, 2) == "E-";
     const std::string_view power = exponent ? digitsAt(text, pos += 2) : "00";
-    return integral && fraction && pos == text.size() &&
+    return pos == text.size() && (integral == "0" || integral.find_first_not_of('0') == 0) &&
+           !fraction.empty() && !fraction.ends_with('0') &&
            (power.size() == 2 || (power.size() == 3 && power[0] != '0'));
 }
 
