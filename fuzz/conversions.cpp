@@ -121,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::string> literal = regionalNumber(text, format);
     require(both.strict == (literal ? std::optional(lenientReference(*literal)) : std::nullopt),
             "strict parse reads exactly the regional numbers", text);
+    require(convert::readBoth(text, format).strict == both.strict, "the same reading twice", text);
     // Eight bytes to a double, the last ones padded with zeros; no bytes make a zero.
     for (std::size_t at = 1; at == 1 || at < size; at += sizeof(double)) {
         std::array<std::uint8_t, sizeof(double)> bytes{};
