@@ -29,6 +29,10 @@ if(WIN32)
   Function un.onUninstSuccess
     DeleteRegKey /ifempty SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'
   FunctionEnd")
+  # The program's own icon on the installer, the uninstaller, and (from the program's
+  # resources) the Start-menu entry and Apps & features.
+  set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/app/icon/flightcalc.ico)
+  set(CPACK_NSIS_MUI_UNIICON ${PROJECT_BINARY_DIR}/app/icon/flightcalc.ico)
   set(CPACK_NSIS_INSTALLED_ICON_NAME flightcalc.exe)
   set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
   set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
