@@ -66,11 +66,11 @@ protected:
 enum Kind { kHeading, kCaption, kLeftCaption, kNote, kField, kResult, kButton, kPicture };
 
 struct Control {
-    const char* name;
+    const char* name{};
     QRect place;
-    Kind kind;
-    const char* text;    // caption, text at start, or button caption
-    const char* spoken;  // a field's or button's accessible name, a button's description
+    Kind kind{};
+    const char* text{};    // caption, text at start, or button caption
+    const char* spoken{};  // a field's or button's accessible name, a button's description
 };
 
 constexpr const char* kFuel = "Вычисление топлива";
