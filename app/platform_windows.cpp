@@ -5,3 +5,6 @@ bool canOpenWindow() { return true; }
 
 // Windows has no runtime folder; Qt keeps what it needs under the user's profile.
 void provideRuntimeFolder() {}
+
+// Qt on Windows speaks UTF-16 to the system whatever the regional settings are.
+void provideUtf8Characters() {}
