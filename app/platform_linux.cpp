@@ -40,7 +40,7 @@ void provideRuntimeFolder() {
     if (mkdir(path.constData(), S_IRWXU) != 0 && errno != EEXIST) {
         return;
     }
-    struct stat status {};
+    struct stat status = {};
     // A folder someone else owns is not ours to use; leave it to Qt to complain.
     if (stat(path.constData(), &status) != 0 || status.st_uid != geteuid()) {
         return;

@@ -80,9 +80,8 @@ const std::vector<Calculator>& calculators() {
          {"fuelWeight", "fuelOnBoard", "fuelPrice", "cargoIncome"},
          {"26795.4987246009", "1000", "2", "100000"},
          [](const std::vector<std::string_view>& t) {
-             return outcomeOf([&] {
-                 return calc::flightProfit({t[0], t[1], t[2], t[3]}, kPeriod);
-             });
+             const calc::ProfitInputs inputs{t[0], t[1], t[2], t[3]};
+             return outcomeOf([&] { return calc::flightProfit(inputs, kPeriod); });
          }},
     };
     return all;
