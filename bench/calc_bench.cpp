@@ -168,7 +168,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.error_occurred) {
+            if (failed(run)) {
                 continue;
             }
             const std::string name = run.run_name.str();
@@ -197,6 +197,17 @@ public:
     }
 
 private:
+    // A run that stopped with an error: Google Benchmark 1.7 (Debian 12) flags it, 1.8 and later
+    // (Debian 13) mark it skipped, with or without an error.
+    template <typename R>
+    static bool failed(const R& run) {
+        if constexpr (requires { run.error_occurred; }) {
+            return run.error_occurred;
+        } else {
+            return run.skipped != decltype(run.skipped){};
+        }
+    }
+
     static double nanosecondsPer(benchmark::TimeUnit unit) {
         switch (unit) {
         case benchmark::kNanosecond: return 1.0;
