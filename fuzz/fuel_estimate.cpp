@@ -113,6 +113,7 @@ Outcome expectedEstimate(const std::vector<std::string_view>& f,
         return mismatch(calc::kCargoInput);
     }
     const double cargo = *strictCargo;
+    // NOLINTNEXTLINE(readability-simplify-boolean-expr): NaN is out of range too, as negated here
     if (weight == nullptr || !(cargo >= 0.0 && cargo <= 50000.0)) {
         return {Outcome::Kind::OutOfRange, {}, 0, {}};
     }

@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "replay: no inputs in the given paths\n");
         return 1;
     }
-    std::sort(inputs.begin(), inputs.end());
+    std::ranges::sort(inputs);
     for (const auto& path : inputs) {
         std::fprintf(stderr, "replay: %s\n", path.c_str());
         const std::vector<std::uint8_t> data = contentsOf(path);

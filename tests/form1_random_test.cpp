@@ -112,7 +112,7 @@ void dropIgnoredKeyNotices(QtMsgType type, const QMessageLogContext& context, co
 struct Expected {
     std::optional<std::string> text;
     QMessageBox::Icon box = QMessageBox::NoIcon;
-    std::string boxText{};
+    std::string boxText;
 };
 
 const char* const kOutOfRangeText = "Неправильно введен эшелон и/или вес груза";
@@ -270,9 +270,12 @@ protected:
                 text += QString::number(random_.below(400));
             }
         }
-        const std::size_t hostile = text.isEmpty()        ? 1 + random_.below(10)
-                                    : random_.percent(35) ? 1 + random_.below(4)
-                                                          : 0;
+        std::size_t hostile = 0;
+        if (text.isEmpty()) {
+            hostile = 1 + random_.below(10);
+        } else if (random_.percent(35)) {
+            hostile = 1 + random_.below(4);
+        }
         for (std::size_t n = hostile; n > 0; --n) {
             const auto at = random_.below(static_cast<std::size_t>(text.size()) + 1);
             text.insert(static_cast<qsizetype>(at), random_.among(hostileAlphabet()));

@@ -388,10 +388,10 @@ TEST_F(Form1Test, ANonNumberAltitudeOrCargoNamesItsFieldAndKeepsTheFuelWeight) {
         open(kPeriod);
         window_->text(8)->setText(QStringLiteral("1234"));
         window_->text(field)->setText(QString::fromUtf8(text));
-        clickThroughBox("Command2", [caption = QString::fromUtf8(caption)](QMessageBox* box) {
+        clickThroughBox("Command2", [named = QString::fromUtf8(caption)](QMessageBox* box) {
             EXPECT_EQ(box->icon(), QMessageBox::Critical);
             EXPECT_TRUE(box->text().startsWith("Ошибка 13: несоответствие типов"));
-            EXPECT_TRUE(box->text().contains(caption)) << box->text().toStdString();
+            EXPECT_TRUE(box->text().contains(named)) << box->text().toStdString();
         });
         EXPECT_EQ(window_->text(8)->text(), "1234");
         EXPECT_EQ(window_->text(field)->text(), QString::fromUtf8(text));

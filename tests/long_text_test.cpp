@@ -45,7 +45,7 @@ double threadSeconds() {
 template <typename Call>
 std::string outcomeOf(Call&& call) {
     try {
-        return call();
+        return std::forward<Call>(call)();
     } catch (const convert::Error& error) {
         return "error " + std::to_string(static_cast<int>(error.code()));
     }
