@@ -112,7 +112,8 @@ void dropIgnoredKeyNotices(QtMsgType type, const QMessageLogContext& context, co
 struct Expected {
     std::optional<std::string> text;
     QMessageBox::Icon box = QMessageBox::NoIcon;
-    std::string boxText;
+    // NOLINTNEXTLINE(readability-redundant-member-init): without it g++ warns of rows that omit it
+    std::string boxText{};
 };
 
 const char* const kOutOfRangeText = "Неправильно введен эшелон и/или вес груза";
