@@ -12,6 +12,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     provideRuntimeFolder();
+    provideUtf8Characters();
     QApplication app(argc, argv);
     provideFonts();
     // Docks and task bars group the window with its menu entry by this name.

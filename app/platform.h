@@ -12,6 +12,13 @@
 // the same fallback quietly where the platform has such a folder.
 void provideRuntimeFolder();
 
+// Qt wants the characters of a UTF-8 locale and, unlike the 6.4 of Debian 12, the 6.8 of Debian
+// 13 says so on standard error when the environment sets none (no locale at all, LANG=C). This
+// sets the character type alone to the UTF-8 form of the same locale, or C.UTF-8, before Qt reads
+// the environment; the number format, the messages and every other category stay as the
+// environment sets them.
+void provideUtf8Characters();
+
 // With the application object: makes the faces the window is laid out in available to it where
 // the platform does not bring them (the Linux package depends on them instead).
 void provideFonts();

@@ -5,11 +5,16 @@
 #include <QFile>
 #include <QtGlobal>
 
+#include <langinfo.h>
 #include <pwd.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <array>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
+#include <optional>
 
 bool canOpenWindow() {
     // Without a display the toolkit would abort with a stack of messages; one clear line instead.
@@ -35,7 +40,7 @@ void provideRuntimeFolder() {
     if (mkdir(path.constData(), S_IRWXU) != 0 && errno != EEXIST) {
         return;
     }
-    struct stat status {};
+    struct stat status = {};
     // A folder someone else owns is not ours to use; leave it to Qt to complain.
     if (stat(path.constData(), &status) != 0 || status.st_uid != geteuid()) {
         return;
@@ -45,6 +50,68 @@ void provideRuntimeFolder() {
         return;
     }
     qputenv("XDG_RUNTIME_DIR", path);
+}
+
+namespace {
+
+// Whether the characters of the environment's locale are UTF-8, as the C library will set them up
+// for Qt; nothing when a category names a locale this system lacks, which is Qt's to report.
+std::optional<bool> environmentIsUtf8() {
+    locale_t locale = newlocale(LC_ALL_MASK, "", nullptr);
+    if (locale == nullptr) {
+        return std::nullopt;
+    }
+    const char* codeset = nl_langinfo_l(CODESET, locale);
+    const bool utf8 = strcasecmp(codeset, "UTF-8") == 0 || strcasecmp(codeset, "utf8") == 0;
+    freelocale(locale);
+    return utf8;
+}
+
+bool localeExists(const QByteArray& name) {
+    locale_t locale = newlocale(LC_CTYPE_MASK, name.constData(), nullptr);
+    if (locale == nullptr) {
+        return false;
+    }
+    freelocale(locale);
+    return true;
+}
+
+}  // namespace
+
+void provideUtf8Characters() {
+    if (environmentIsUtf8().value_or(true)) {
+        return;
+    }
+    // The character type's locale by the C library's order of precedence, without its character
+    // set or variant: de_DE.ISO-8859-1 and de_DE@euro become de_DE.UTF-8, as Qt itself would.
+    QByteArray name = qgetenv("LC_ALL");
+    if (name.isEmpty()) {
+        name = qgetenv("LC_CTYPE");
+    }
+    if (name.isEmpty()) {
+        name = qgetenv("LANG");
+    }
+    name = name.left(name.indexOf('.')).left(name.indexOf('@')) + ".UTF-8";
+    if (!localeExists(name)) {
+        name = "C.UTF-8";
+        if (!localeExists(name)) {
+            return;
+        }
+    }
+    // LC_ALL would override the character type: each other category takes its value instead,
+    // which is where Qt's regional format and the C library read it from then.
+    const QByteArray all = qgetenv("LC_ALL");
+    if (!all.isEmpty()) {
+        constexpr std::array categories{"LC_NUMERIC",     "LC_TIME",          "LC_COLLATE",
+                                        "LC_MONETARY",    "LC_MESSAGES",      "LC_PAPER",
+                                        "LC_NAME",        "LC_ADDRESS",       "LC_TELEPHONE",
+                                        "LC_MEASUREMENT", "LC_IDENTIFICATION"};
+        for (const char* category : categories) {
+            qputenv(category, all);
+        }
+        qunsetenv("LC_ALL");
+    }
+    qputenv("LC_CTYPE", name);
 }
 
 // The package depends on the DejaVu faces.

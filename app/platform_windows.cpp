@@ -9,6 +9,9 @@ bool canOpenWindow() { return true; }
 // Windows has no runtime folder; Qt keeps what it needs under the user's profile.
 void provideRuntimeFolder() {}
 
+// Qt on Windows speaks UTF-16 to the system whatever the regional settings are.
+void provideUtf8Characters() {}
+
 // A stock Windows has none of DejaVu: the program carries the condensed face it is laid out in.
 void provideFonts() {
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"));

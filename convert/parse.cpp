@@ -88,7 +88,7 @@ public:
             return 0;
         }
         const char letter = static_cast<char>(text[pos] | 0x20);
-        if (letter != 'e' && !(allowD && letter == 'd')) {
+        if (letter != 'e' && (!allowD || letter != 'd')) {
             return 0;
         }
         char* const before = end_;
@@ -169,6 +169,19 @@ double toDouble(const Literal& literal) {
     return literal.negative ? -value : value;
 }
 
+// The value of one digit of a radix literal (letters from 10 on); the radix itself for any other
+// character, which ends the digits.
+unsigned radixDigit(char c, unsigned radix) {
+    if (isDigit(c)) {
+        return static_cast<unsigned>(c - '0');
+    }
+    const char lower = static_cast<char>(c | 0x20);
+    if (lower >= 'a' && lower <= 'z') {
+        return static_cast<unsigned>(lower - 'a') + 10U;
+    }
+    return radix;
+}
+
 // &H and &O read an integer the width of the classic Basic ones: 16 bits when the digits fit
 // in 16, else 32, in two's complement (&HFFFF is -1, &H10000 is 65536); longer digit strings
 // keep their low 32 bits.
@@ -176,11 +189,7 @@ double radixInteger(std::string_view digits, unsigned radix) {
     std::uint64_t low32 = 0;
     bool wide = false;
     for (char c : digits) {
-        const char lower = static_cast<char>(c | 0x20);
-        const unsigned digit = isDigit(c) ? static_cast<unsigned>(c - '0')
-                               : (lower >= 'a' && lower <= 'z')
-                                   ? static_cast<unsigned>(lower - 'a') + 10U
-                                   : radix;
+        const unsigned digit = radixDigit(c, radix);
         if (digit >= radix) {
             break;
         }
@@ -355,19 +364,19 @@ double lenientParse(std::string_view text) {
     }
 
     Room literalRoom(text.size());
-    if (std::none_of(text.begin(), text.end(), isDropped)) {
+    if (std::ranges::none_of(text, isDropped)) {
         return lenientCompact(text, literalRoom.data());
     }
     Room compactRoom(text.size());
     char* const compact = compactRoom.data();
-    const char* const end = std::remove_copy_if(text.begin(), text.end(), compact, isDropped);
+    const char* const end = std::ranges::remove_copy_if(text, compact, isDropped).out;
     return lenientCompact(std::string_view(compact, static_cast<std::size_t>(end - compact)),
                           literalRoom.data());
 }
 
 Readings readBoth(std::string_view text, const NumberFormat& format) {
     if (const auto plain = wholePlainNumber(text, format)) {
-        return {*plain, *plain};
+        return {*plain, plain};
     }
     return {lenientParse(text), strictReading(text, format)};
 }

@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "replay: no inputs in the given folders\n");
         return 1;
     }
-    std::sort(inputs.begin(), inputs.end());
+    std::ranges::sort(inputs);
     for (const auto& path : inputs) {
         std::fprintf(stderr, "replay: %s\n", path.c_str());
         std::ifstream in(path, std::ios::binary);

@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
     // The offscreen platform cannot pass size hints to a window manager; every box says so.
+    provideUtf8Characters();
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
         if (message != QLatin1String("This plugin does not support propagateSizeHints()")) {
             std::fprintf(stderr, "%s\n", qPrintable(message));
