@@ -1,10 +1,13 @@
 // A Qt plugin the quiet-start test loads into the unchanged program (QT_QPA_GENERIC_PLUGINS):
-// once the first window has been painted it says "first paint" on standard output and ends
-// the program, so the test judges standard error only after the window was up.
+// once the first window has been painted it presses the fuel calculator's button, says "first
+// paint" and the fuel weight on standard output and ends the program, so the test judges
+// standard error only after the window was up, and the regional format the program took.
 #include "first_paint.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGenericPlugin>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,9 +19,16 @@ class FirstPaintPlugin : public QGenericPlugin {
 public:
     QObject* create(const QString& /*key*/, const QString& /*arguments*/) override {
         return new FirstPaintWatcher(
-            QCoreApplication::instance(), [] {},
+            QApplication::instance(), [] {},
             [] {
-                std::fputs("first paint\n", stdout);
+                QString fuel;
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (auto* button = window->findChild<QPushButton*>("Command2")) {
+                        button->click();
+                        fuel = window->findChild<QLineEdit*>("Text8")->text();
+                    }
+                }
+                std::printf("first paint %s\n", qPrintable(fuel));
                 std::fflush(stdout);
                 // Ended as a kill would: nothing of the program's own shutdown runs.
                 std::_Exit(0);

@@ -1,10 +1,13 @@
 # Starts the program on the offscreen platform with the given environment and the plugin
-# first_paint.cpp, which ends it once its window has been painted; fails if it wrote anything to
-# standard error by then, ended before the window was painted, or had not painted it in a minute.
-#   cmake -DPROGRAM=... -DPLUGINS=... "-DENVIRONMENT=LANG=C;..." -P quiet_start.cmake
+# first_paint.cpp, which presses Command2 once the window has been painted and ends it; fails if
+# it wrote anything to standard error by then, ended before the window was painted, had not
+# painted it in a minute, or showed another fuel weight than FUEL (the locale's format).
+#   cmake -DPROGRAM=... -DPLUGINS=... -DENVIRONMENT=LANG=C -DLOCPATH=... -DFUEL=...
+#         -P quiet_start.cmake
 execute_process(
   COMMAND env -u LANG -u LANGUAGE -u LC_ALL -u LC_CTYPE -u LC_NUMERIC -u XDG_RUNTIME_DIR
           QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=${PLUGINS} QT_QPA_GENERIC_PLUGINS=firstpaint
+          LOCPATH=${LOCPATH}
           ${ENVIRONMENT} ${PROGRAM}
   TIMEOUT 60
   RESULT_VARIABLE result
@@ -16,7 +19,7 @@ endif()
 if(result MATCHES "timeout")
   message(FATAL_ERROR "the window was not painted within 60 s with '${ENVIRONMENT}'")
 endif()
-if(NOT output STREQUAL "first paint\n" OR NOT result EQUAL 0)
+if(NOT output STREQUAL "first paint ${FUEL}\n" OR NOT result EQUAL 0)
   message(FATAL_ERROR
-    "the program ended (${result}) before its window was painted with '${ENVIRONMENT}'")
+    "the program ended (${result}) with '${output}', not 'first paint ${FUEL}', with '${ENVIRONMENT}'")
 endif()
