@@ -70,6 +70,7 @@ std::string expectedOutcome(const Fields& f, unsigned calculator, const NumberFo
     if (!finite || !cargo) {
         return finite ? errorOutcome(13, calc::kCargoInput) : errorOutcome(6);
     }
+    // NOLINTNEXTLINE(readability-simplify-boolean-expr): written as the range it accepts
     if (weight == nullptr || !(*cargo >= 0.0 && *cargo <= 50000.0)) {
         return "out of range";
     }

@@ -77,8 +77,10 @@ std::optional<std::string> regionalNumber(std::string_view t, const NumberFormat
         literal += "." + std::string(digitsAt(t, pos));
     }
     const bool digits = literal.find_first_of("0123456789") != std::string::npos;
-    const std::size_t e =
-        pos < t.size() && (t[pos] | 0x20) == 'e' ? (signAt(t, pos + 1) ? 2 : 1) : 0;
+    std::size_t e = 0;
+    if (pos < t.size() && (t[pos] | 0x20) == 'e') {
+        e = signAt(t, pos + 1) ? 2 : 1;
+    }
     literal += t.substr(pos, e);
     pos += e;
     literal += e > 0 ? digitsAt(t, pos) : "";

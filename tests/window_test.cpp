@@ -64,6 +64,7 @@ protected:
 
 // How a control looks and what a screen reader hears of it.
 enum Kind { kHeading, kCaption, kLeftCaption, kNote, kField, kResult, kButton, kPicture };
+constexpr std::array kAlignments{Qt::AlignHCenter, Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft};
 
 struct Control {
     const char* name{};
@@ -136,10 +137,7 @@ TEST_F(Form1Test, EveryControlHasItsPlaceTextLookAndSpokenName) {
             auto* label = qobject_cast<QLabel*>(widget);
             ASSERT_NE(label, nullptr);
             EXPECT_EQ(label->text(), QString::fromUtf8(c.text));
-            const Qt::Alignment alignment = c.kind == kHeading   ? Qt::AlignHCenter
-                                            : c.kind == kCaption ? Qt::AlignRight
-                                                                 : Qt::AlignLeft;
-            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, alignment);
+            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, kAlignments.at(c.kind));
             EXPECT_EQ(label->palette().color(QPalette::WindowText),
                       c.kind == kNote ? defaultText : QColor(0, 0, 192));
             if (c.kind == kHeading) {
