@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     if (!canOpenWindow()) {
         return 1;
     }
+    holdRunningMark(FLIGHTCALC_APP_ID);
     provideRuntimeFolder();
     QApplication app(argc, argv);
     // Docks and task bars group the window with its menu entry by this name.

@@ -10,3 +10,7 @@
 // standard error before falling back to a private folder in the temporary directory. This makes
 // the same fallback quietly where the platform has such a folder.
 void provideRuntimeFolder();
+
+// Holds, while the program runs, a named object by which its Windows installer and uninstaller
+// see a running copy and ask for it to be closed first; Linux packages need none.
+void holdRunningMark(const char* appId);

@@ -46,3 +46,5 @@ void provideRuntimeFolder() {
     }
     qputenv("XDG_RUNTIME_DIR", path);
 }
+
+void holdRunningMark(const char* /*appId*/) {}
