@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     if (!canOpenWindow()) {
         return 1;
     }
+    holdRunningMark(FLIGHTCALC_APP_ID);
     provideRuntimeFolder();
     provideUtf8Characters();
     QApplication app(argc, argv);

@@ -22,3 +22,7 @@ void provideUtf8Characters();
 // With the application object: makes the faces the window is laid out in available to it where
 // the platform does not bring them (the Linux package depends on them instead).
 void provideFonts();
+
+// Holds, while the program runs, a named object by which its Windows installer and uninstaller
+// see a running copy and ask for it to be closed first; Linux packages need none.
+void holdRunningMark(const char* appId);

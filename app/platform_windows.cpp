@@ -3,6 +3,10 @@
 #include <QFontDatabase>
 #include <QString>
 
+#include <windows.h>
+
+#include <string>
+
 // A Windows session always has a desktop to open the window on.
 bool canOpenWindow() { return true; }
 
@@ -15,4 +19,10 @@ void provideUtf8Characters() {}
 // A stock Windows has none of DejaVu: the program carries the condensed face it is laid out in.
 void provideFonts() {
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"));
+}
+
+void holdRunningMark(const char* appId) {
+    // Global\: a copy running in any user's session counts. The handle closes as the program ends.
+    const std::string name = std::string("Global\\") + appId;
+    CreateMutexA(nullptr, FALSE, name.c_str());
 }

@@ -16,7 +16,14 @@ set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
   # Per machine, into Program Files, with a Start-menu entry and an entry in Apps & features that
-  # uninstalls it. Debian's makensis builds 32-bit installers unless told the target.
+  # uninstalls it. Debian's makensis builds 32-bit installers unless told the target. The
+  # installer is made from the project's NSIS.template.in, beside this file: CPack's own, in
+  # Russian, aware of a running copy and of the installed version (its head lists what differs).
+  list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+  # Apps & features names the publisher of the version sheet.
+  set(CPACK_PACKAGE_VENDOR "${FLIGHTCALC_PUBLISHER}")
+  # The name of the mutex the running program holds.
+  set(CPACK_FLIGHTCALC_APP_ID ${FLIGHTCALC_APP_ID})
   set(CPACK_PACKAGE_INSTALL_DIRECTORY "Калькулятор рейса")
   set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY flightcalc)
   set(CPACK_PACKAGE_EXECUTABLES flightcalc "Калькулятор рейса")
