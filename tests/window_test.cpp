@@ -221,6 +221,8 @@ struct Click {
 
 class Clicks : public Form1Test, public testing::WithParamInterface<Click> {
 protected:
+    void SetUp() override {}  // each click opens its window in its own format
+
     // Types as a user does, key by key; a long text is pasted.
     static void type(QLineEdit* field, const QString& text) {
         field->setFocus();
