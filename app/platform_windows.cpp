@@ -7,6 +7,15 @@
 
 #include <string>
 
+// Windows looks for a DLL in the program's folder before System32, and a program unpacked into a
+// download folder shares it with whatever else was downloaded. Before any other code of the
+// program runs (C++ constructors included), DLLs come from System32 alone: the ones it
+// delay-loads and the ones Qt loads later. Windows 8 and later, and 7 with KB2533623, have these.
+[[gnu::constructor(101)]] static void loadSystemLibrariesOnly() {
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryW(L"");
+}
+
 // A Windows session always has a desktop to open the window on.
 bool canOpenWindow() { return true; }
 

@@ -47,6 +47,10 @@ if(WIN32)
   # The archive holds the program alone, to be run from wherever it is unpacked.
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
   set(CPACK_GENERATOR NSIS ZIP)
+  # The program is stripped as it links; a strip here would give it a new time stamp.
+  set(CPACK_STRIP_FILES OFF)
+  # makensis keeps each file's time: the staged files take the commit's.
+  set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/staged_file_times.cmake)
   include(CPack)
   return()
 endif()

@@ -1,0 +1,59 @@
+# Plants a DLL named like each DLL the program names (its imports, and the names in its data:
+# delay-loaded DLLs and those it loads by name) that is not one of Windows' known DLLs beside a
+# copy of the program, has Wine prefer DLLs beside a program as Windows does, and starts it on
+# Qt's Windows platform: it must open and keep running and load none of them.
+#   cmake -DPROGRAM=... -DPLANTED=... -DOBJDUMP=... -DSTRINGS=... -DWINE_RUN=... -DFOLDER=... -P dll_search.cmake
+# The DLLs Windows 10 and 11 always take from System32 (KnownDLLs, their own dependencies, and
+# the API sets), whatever is beside a program.
+set(known advapi32 clbcatq combase comdlg32 coml2 difxapi gdi32 gdiplus imagehlp imm32 kernel32
+  kernelbase msctf msvcrt normaliz nsi ntdll ole32 oleaut32 psapi rpcrt4 sechost setupapi shcore
+  shell32 shlwapi user32 wldap32 ws2_32)
+
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+list(TRANSFORM imports REPLACE "DLL Name: " "")
+if(NOT imports)
+  message(FATAL_ERROR "no import table read from ${PROGRAM}")
+endif()
+# Names in the program's data, in single- and two-byte characters.
+foreach(encoding IN ITEMS s l)
+  execute_process(COMMAND ${STRINGS} -a -e ${encoding} ${PROGRAM} OUTPUT_VARIABLE text
+    COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "[A-Za-z0-9_]+\\.[dD][lL][lL]" found "${text}")
+  list(APPEND imports ${found})
+endforeach()
+
+set(planted)
+foreach(dll IN LISTS imports)
+  string(TOLOWER "${dll}" name)
+  string(REGEX REPLACE "\\.dll$" "" name "${name}")
+  if(NOT name IN_LIST known AND NOT name MATCHES "^api-ms-win-|^ext-ms-win-")
+    list(APPEND planted ${name})
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES planted)
+list(SORT planted)
+if(NOT planted)
+  message(FATAL_ERROR "nothing to plant: the program names no DLL beyond the known ones")
+endif()
+message(STATUS "planted beside the program: ${planted}")
+
+file(REMOVE_RECURSE ${FOLDER})
+file(MAKE_DIRECTORY ${FOLDER})
+file(COPY ${PROGRAM} DESTINATION ${FOLDER})
+foreach(name IN LISTS planted)
+  file(COPY_FILE ${PLANTED} ${FOLDER}/${name}.dll)
+endforeach()
+list(JOIN planted "," overrides)
+cmake_path(GET PROGRAM FILENAME program_name)
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env WINEDLLOVERRIDES=${overrides}=n,b WINEQT_QPA_PLATFORM=windows
+          xvfb-run -a ${WINE_RUN} ${FOLDER}/${program_name}
+  TIMEOUT 30 RESULT_VARIABLE result)
+file(GLOB loaded RELATIVE ${FOLDER} ${FOLDER}/*.loaded)
+if(loaded)
+  message(FATAL_ERROR "the program loaded DLLs planted beside it: ${loaded}")
+endif()
+if(NOT result MATCHES "timeout")
+  message(FATAL_ERROR "the program did not keep running with the DLLs planted beside it: ${result}")
+endif()
