@@ -18,6 +18,7 @@ fits none of these stops the build: nothing goes into the program unnamed.
 """
 import argparse
 import collections
+import functools
 import hashlib
 import json
 import os
@@ -105,10 +106,17 @@ class QtSource:
                           for f in licences + ([copyright_file] if copyright_file else [])],
             }
 
-    def entries_for(self, member):
+    def entries_for(self, member, archive):
         name = re.sub(r"\.(obj|o)$", "", os.path.basename(member))
+        sources = self.by_name.get(name, [])
+        # A library Qt bundles on its own (libQt6BundledZLIB.a) is built from its own folder.
+        bundled = re.match(r"libQt6Bundled([A-Za-z0-9]+)\.a$", os.path.basename(archive or ""))
+        if bundled:
+            own = [s for s in sources if re.search(
+                "/3rdparty/(lib)?" + re.escape(bundled.group(1).lower()), s.lower())]
+            sources = own or sources
         found = []
-        for source in self.by_name.get(name, []):
+        for source in sources:
             for entry in self.entries:
                 if any(source == s or source.startswith(s + "/") for s in entry["scopes"]):
                     if entry not in found:
@@ -117,17 +125,20 @@ class QtSource:
 
 
 def qt_part(relative):
-    """Qt's own code: the module (libQt6Core.a) or plugin (plugins/platforms/libqwindows.a)."""
+    """Qt's own code: a module (libQt6Core.a, its resources), a plugin (libqwindows.a, its
+    initialiser)."""
     name = os.path.basename(relative)
-    if relative.startswith("plugins/"):
-        return "Qt plugin " + re.sub(r"^lib|\.a$", "", name)
-    match = re.match(r"libQt6(\w+?)\.a$", name)
-    if match:
-        return "Qt " + match.group(1)
-    match = re.search(r"objects-\w+/([A-Za-z]+)", relative)
-    return "Qt " + (match.group(1) if match else name)
+    target = re.search(r"objects-\w+/([A-Za-z0-9]+?)(_init|_resources_\d+)?/", relative)
+    if target:
+        name = target.group(1)
+    elif relative.startswith("plugins/"):
+        name = re.sub(r"^lib|\.a$", "", name)
+    else:
+        name = re.sub(r"^libQt6|\.a$", "", name)
+    return ("Qt plugin " if relative.startswith("plugins/") else "Qt ") + name
 
 
+@functools.lru_cache(maxsize=None)
 def debian_package(path):
     out = subprocess.run(["dpkg-query", "-S", os.path.realpath(path)], capture_output=True,
                          text=True)
@@ -156,7 +167,7 @@ def collect(args):
             continue
         if args.qt_prefix and under(path, args.qt_prefix):
             relative = os.path.relpath(os.path.realpath(path), os.path.realpath(args.qt_prefix))
-            entries = qt.entries_for(member)
+            entries = qt.entries_for(member, archive)
             for entry in entries:
                 qt_bundled.setdefault(entry["id"], (entry, set()))[1].add(os.path.basename(relative))
             if not entries:

@@ -2,9 +2,10 @@
 # delay-loaded DLLs and those it loads by name) that is not one of Windows' known DLLs beside a
 # copy of the program, has Wine prefer DLLs beside a program as Windows does, and starts it on
 # Qt's Windows platform: it must open and keep running and load none of them.
-#   cmake -DPROGRAM=... -DPLANTED=... -DOBJDUMP=... -DSTRINGS=... -DWINE_RUN=... -DFOLDER=... -P dll_search.cmake
+#   cmake -DPROGRAM=... -DCONTROL=... -DPLANTED=... -DOBJDUMP=... -DSTRINGS=... -DWINE_RUN=... -DFOLDER=... -P dll_search.cmake
 # The DLLs Windows 10 and 11 always take from System32 (KnownDLLs, their own dependencies, and
 # the API sets), whatever is beside a program.
+cmake_policy(VERSION 3.25)
 set(known advapi32 clbcatq combase comdlg32 coml2 difxapi gdi32 gdiplus imagehlp imm32 kernel32
   kernelbase msctf msvcrt normaliz nsi ntdll ole32 oleaut32 psapi rpcrt4 sechost setupapi shcore
   shell32 shlwapi user32 wldap32 ws2_32)
@@ -27,7 +28,7 @@ set(planted)
 foreach(dll IN LISTS imports)
   string(TOLOWER "${dll}" name)
   string(REGEX REPLACE "\\.dll$" "" name "${name}")
-  if(NOT name IN_LIST known AND NOT name MATCHES "^api-ms-win-|^ext-ms-win-")
+  if(NOT name IN_LIST known AND name MATCHES "^[a-z]" AND NOT name MATCHES "^(api|ext)-ms-win-")
     list(APPEND planted ${name})
   endif()
 endforeach()
@@ -44,7 +45,38 @@ file(COPY ${PROGRAM} DESTINATION ${FOLDER})
 foreach(name IN LISTS planted)
   file(COPY_FILE ${PLANTED} ${FOLDER}/${name}.dll)
 endforeach()
+# Wine's own user32 imports version.dll and loads uxtheme.dll from the program's folder, where
+# Windows takes its own from System32: what the plainest windowed program (CONTROL) loads there
+# is Wine's doing, and those names keep Wine's order; the rest prefer the planted file.
+execute_process(COMMAND ${OBJDUMP} -p ${CONTROL} OUTPUT_VARIABLE control_headers
+  COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "DLL Name: [^\n]+" program_imports "${headers}")
+foreach(import IN LISTS program_imports)
+  string(FIND "${control_headers}" "${import}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the control does not import what the program does: ${import}")
+  endif()
+endforeach()
 list(JOIN planted "," overrides)
+cmake_path(GET CONTROL FILENAME control_name)
+file(COPY ${CONTROL} DESTINATION ${FOLDER})
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env "WINEDLLOVERRIDES=mscoree,mshtml=;${overrides}=n,b"
+          xvfb-run -a timeout 20 ${WINE_RUN} ${FOLDER}/${control_name})
+file(GLOB wine_own RELATIVE ${FOLDER} ${FOLDER}/*.loaded)
+file(REMOVE ${FOLDER}/${control_name})
+set(preferred ${planted})
+foreach(marker IN LISTS wine_own)
+  file(REMOVE ${FOLDER}/${marker})
+  string(TOLOWER "${marker}" marker)
+  string(REGEX REPLACE "\\.dll\\.loaded$" "" name "${marker}")
+  list(REMOVE_ITEM preferred ${name})
+endforeach()
+# Wine's user32 also loads uxtheme.dll at start, after reading the program's version sheet and
+# before the program's first instruction (WINEDEBUG=+relay shows it); Windows' loads its own.
+list(REMOVE_ITEM preferred uxtheme)
+message(STATUS "loaded by Wine itself, so left to Wine's order: ${wine_own};uxtheme.dll")
+list(JOIN preferred "," overrides)
 cmake_path(GET PROGRAM FILENAME program_name)
 # Still running after 20 s: timeout's 124.
 execute_process(
