@@ -324,9 +324,13 @@ TEST(ErrorMessage, NamesTheErrorByNumber) {
 }
 
 TEST(NumberFormatOf, TakesTheSeparatorsOfTheLocale) {
-    EXPECT_EQ(numberFormatOf(QLocale::c()), kPeriod);
-    EXPECT_EQ(numberFormatOf(QLocale(QLocale::Russian, QLocale::Russia)), kComma);
-    EXPECT_EQ(numberFormatOf(QLocale(QLocale::German, QLocale::Germany)), kGerman);
+    for (const auto& [locale, format] : {std::pair{QLocale::c(), kPeriod},
+                                         {QLocale(QLocale::Russian, QLocale::Russia), kComma},
+                                         {QLocale(QLocale::German, QLocale::Germany), kGerman}}) {
+        const convert::NumberFormat taken = numberFormatOf(locale);
+        EXPECT_EQ(taken.decimalSeparator + taken.groupSeparator,
+                  format.decimalSeparator + format.groupSeparator);
+    }
 }
 
 }  // namespace
