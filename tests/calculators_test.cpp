@@ -143,7 +143,9 @@ constexpr std::size_t kMegabyte = 1'000'000;
 INSTANTIATE_TEST_SUITE_P(LongTexts, Calculators, testing::Values(
     Row{kDescent, {joined({"9.1e", repeated(kMegabyte, '0'), "3"})}, &kPeriod, "187"},
     Row{kDescent, {joined({"9100", repeated(kMegabyte, 'x')})}, &kPeriod, "187"},
-    // 1e-350, below every double, though its exponent is positive.
+    // Beyond every double without an exponent; 1e-350, below every double, though its exponent
+    // is positive.
+    Row{kDescent, {repeated(400, '9')}, &kPeriod, "error 6"},
     Row{kDescent, {joined({"0.", repeated(699, '0'), "1e350"})}, &kPeriod, "5"},
     Row{kFuel, {joined({repeated(kMegabyte, '0'), "9100"}), "2000", "50000", "1000", "4500"}, &kPeriod,
         "26795.4987246009"},
