@@ -56,6 +56,7 @@ TEST_P(StrictParse, AcceptsOnlyAWholeRegionalNumber) {
 const std::optional<double> kNone;  // no number: the calculators' type mismatch
 const NumberFormat kNarrowGroups{",", "\u202F"};
 const NumberFormat kThinGroups{",", "\u2009"};
+const NumberFormat kCommaForBoth{",", ","};  // one symbol for both: it stands for the decimals
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, StrictParse, testing::Values(
@@ -74,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, StrictParse, testing::Values(
     StrictRow{"1 000 000,25", &kComma, 1000000.25}, StrictRow{"12.5", &kComma, kNone},
     StrictRow{"12 ,5", &kComma, kNone}, StrictRow{"9  100", &kComma, kNone},
     // Grouped by a narrow or a thin space (French; a Windows setting): typed as a blank.
-    StrictRow{"9 100", &kNarrowGroups, 9100}, StrictRow{"9 100,5", &kThinGroups, 9100.5}));
+    StrictRow{"9 100", &kNarrowGroups, 9100}, StrictRow{"9 100,5", &kThinGroups, 9100.5},
+    StrictRow{"1,5", &kCommaForBoth, 1.5}));
 // clang-format on
 
 // Longer than the room a figure is written in without the separator.
