@@ -1,7 +1,7 @@
 // A Qt plugin the quiet-start test loads into the unchanged program (QT_QPA_GENERIC_PLUGINS):
 // once the first window has been painted it presses the fuel calculator's button, says "first
-// paint" and the fuel weight on standard output and ends the program, so the test judges
-// standard error only after the window was up, and the regional format the program took.
+// paint" and the fuel weight on standard output and closes the window, so the test judges
+// standard error up to the program's end, and the regional format the program took.
 #include "first_paint.h"
 
 #include <QApplication>
