@@ -14,9 +14,8 @@ void provideRuntimeFolder();
 
 // Qt wants the characters of a UTF-8 locale and, unlike the 6.4 of Debian 12, the 6.8 of Debian
 // 13 says so on standard error when the environment sets none (no locale at all, LANG=C). This
-// sets the character type alone to the UTF-8 form of the same locale, or C.UTF-8, before Qt reads
-// the environment; the number format, the messages and every other category stay as the
-// environment sets them.
+// sets the character type alone to C.UTF-8 before Qt reads the environment; the number format,
+// the messages and every other category stay as the environment sets them.
 void provideUtf8Characters();
 
 // With the application object: makes the faces the window is laid out in available to it where

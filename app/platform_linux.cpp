@@ -61,19 +61,9 @@ std::optional<bool> environmentIsUtf8() {
     if (locale == nullptr) {
         return std::nullopt;
     }
-    const char* codeset = nl_langinfo_l(CODESET, locale);
-    const bool utf8 = strcasecmp(codeset, "UTF-8") == 0 || strcasecmp(codeset, "utf8") == 0;
+    const bool utf8 = strcasecmp(nl_langinfo_l(CODESET, locale), "UTF-8") == 0;
     freelocale(locale);
     return utf8;
-}
-
-bool localeExists(const QByteArray& name) {
-    locale_t locale = newlocale(LC_CTYPE_MASK, name.constData(), nullptr);
-    if (locale == nullptr) {
-        return false;
-    }
-    freelocale(locale);
-    return true;
 }
 
 }  // namespace
@@ -81,22 +71,6 @@ bool localeExists(const QByteArray& name) {
 void provideUtf8Characters() {
     if (environmentIsUtf8().value_or(true)) {
         return;
-    }
-    // The character type's locale by the C library's order of precedence, without its character
-    // set or variant: de_DE.ISO-8859-1 and de_DE@euro become de_DE.UTF-8, as Qt itself would.
-    QByteArray name = qgetenv("LC_ALL");
-    if (name.isEmpty()) {
-        name = qgetenv("LC_CTYPE");
-    }
-    if (name.isEmpty()) {
-        name = qgetenv("LANG");
-    }
-    name = name.left(name.indexOf('.')).left(name.indexOf('@')) + ".UTF-8";
-    if (!localeExists(name)) {
-        name = "C.UTF-8";
-        if (!localeExists(name)) {
-            return;
-        }
     }
     // LC_ALL would override the character type: each other category takes its value instead,
     // which is where Qt's regional format and the C library read it from then.
@@ -111,7 +85,8 @@ void provideUtf8Characters() {
         }
         qunsetenv("LC_ALL");
     }
-    qputenv("LC_CTYPE", name);
+    // The one Qt 6.8 itself falls back to; every Debian since 12 has it.
+    qputenv("LC_CTYPE", "C.UTF-8");
 }
 
 // The package depends on the DejaVu faces.

@@ -9,8 +9,6 @@ namespace convert {
 struct NumberFormat {
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
-
-    friend bool operator==(const NumberFormat&, const NumberFormat&) = default;
 };
 
 }  // namespace convert

@@ -169,14 +169,14 @@ double toDouble(const Literal& literal) {
     return literal.negative ? -value : value;
 }
 
-// The value of one digit of a radix literal (letters from 10 on); the radix itself for any other
-// character, which ends the digits.
+// The value of one digit of a radix literal (letters from 10 on); at least the radix for any other
+// character (past z, or below a, where the radix itself), which ends the digits.
 unsigned radixDigit(char c, unsigned radix) {
     if (isDigit(c)) {
         return static_cast<unsigned>(c - '0');
     }
     const char lower = static_cast<char>(c | 0x20);
-    if (lower >= 'a' && lower <= 'z') {
+    if (lower >= 'a') {
         return static_cast<unsigned>(lower - 'a') + 10U;
     }
     return radix;
@@ -207,10 +207,9 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool isDropped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-// Grouping separators that are some kind of space: the user types an ordinary blank for them.
+// Grouping separators that are some other kind of space: the user types an ordinary blank for them.
 bool isSpaceLike(std::string_view separator) {
-    return separator == " " || separator == "\u00A0" || separator == "\u202F" ||
-           separator == "\u2009";
+    return separator == "\u00A0" || separator == "\u202F" || separator == "\u2009";
 }
 
 // Lenient parse of a text without blanks, tabs or line feeds.
@@ -289,11 +288,8 @@ std::optional<double> wholePlainNumber(std::string_view text, const NumberFormat
     return toDouble(plain);
 }
 
-// Strict parse: nothing where the text is not a number.
+// Strict parse of a text that is not a plain number: nothing where it is no number at all.
 std::optional<double> strictReading(std::string_view text, const NumberFormat& format) {
-    if (const auto plain = wholePlainNumber(text, format)) {
-        return plain;
-    }
     const std::string_view decimal = format.decimalSeparator;
     const std::string_view group = format.groupSeparator;
     const bool blankGroups = isSpaceLike(group);

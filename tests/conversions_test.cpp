@@ -36,10 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, LenientParse, testing::Values(
     LenientRow{"1e999", kInf}, LenientRow{"-1e999", -kInf}, LenientRow{"1e-999", 0},
     LenientRow{"0.000e99999999999999999999", 0},
     LenientRow{"&H1F", 31}, LenientRow{"&HFFFF", -1}, LenientRow{"&H10000", 65536},
-    LenientRow{"&O17", 15}, LenientRow{"&Hz", 0},
-    // The README's advice: digits and a period only; grouping and a decimal comma cut the number.
-    LenientRow{"2.000", 2}, LenientRow{"2 000,0", 2000}, LenientRow{"1 000,5", 1000},
-    LenientRow{"1.5e3", 1500}));
+    LenientRow{"&O17", 15}, LenientRow{"&Hz", 0}, LenientRow{"&H1@", 1}, LenientRow{"&B101", 0}));
 // clang-format on
 
 struct StrictRow {
@@ -57,6 +54,9 @@ TEST_P(StrictParse, AcceptsOnlyAWholeRegionalNumber) {
 }
 
 const std::optional<double> kNone;  // no number: the calculators' type mismatch
+const NumberFormat kNarrowGroups{",", "\u202F"};
+const NumberFormat kThinGroups{",", "\u2009"};
+const NumberFormat kCommaForBoth{",", ","};  // one symbol for both: it stands for the decimals
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, StrictParse, testing::Values(
@@ -73,8 +73,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, StrictParse, testing::Values(
     StrictRow{"12,5", &kComma, 12.5}, StrictRow{" 12,5 ", &kComma, 12.5}, StrictRow{"9100,9", &kComma, 9100.9},
     StrictRow{"9 100", &kComma, 9100}, StrictRow{"9\u00A0100", &kComma, 9100}, StrictRow{"9100 ", &kComma, 9100},
     StrictRow{"1 000 000,25", &kComma, 1000000.25}, StrictRow{"12.5", &kComma, kNone},
-    StrictRow{"12 ,5", &kComma, kNone}, StrictRow{"9  100", &kComma, kNone}));
+    StrictRow{"12 ,5", &kComma, kNone}, StrictRow{"9  100", &kComma, kNone},
+    // Grouped by a narrow or a thin space (French; a Windows setting): typed as a blank.
+    StrictRow{"9 100", &kNarrowGroups, 9100}, StrictRow{"9 100,5", &kThinGroups, 9100.5},
+    StrictRow{"1,5", &kCommaForBoth, 1.5}));
 // clang-format on
+
+// Longer than the room a figure is written in without the separator.
+const NumberFormat kLongSeparator{
+    "<a decimal separator sixty-four bytes long, as no locale has it>", ""};
 
 struct TextRow {
     double value;
@@ -106,7 +113,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, NumberText, testing::Values(
     TextRow{0.0001, &kPeriod, "0.0001"}, TextRow{0.00012345, &kPeriod, "0.00012345"},
     TextRow{1.5e-5, &kComma, "1,5E-05"}, TextRow{1e100, &kPeriod, "1E+100"},
     TextRow{1.7976931348623157e308, &kPeriod, "1.79769313486232E+308"},
-    TextRow{5e-324, &kPeriod, "4.94065645841247E-324"}));
+    TextRow{5e-324, &kPeriod, "4.94065645841247E-324"},
+    TextRow{-1.5e-20, &kLongSeparator,
+             "-1<a decimal separator sixty-four bytes long, as no locale has it>5E-20"}));
 // clang-format on
 
 }  // namespace

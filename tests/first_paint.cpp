@@ -1,7 +1,7 @@
 // A Qt plugin the quiet-start test loads into the unchanged program (QT_QPA_GENERIC_PLUGINS):
 // once the first window has been painted it presses the fuel calculator's button, says "first
-// paint" and the fuel weight on standard output and ends the program, so the test judges
-// standard error only after the window was up, and the regional format the program took.
+// paint" and the fuel weight on standard output and closes the window, so the test judges
+// standard error up to the program's end, and the regional format the program took.
 #include "first_paint.h"
 
 #include <QApplication>
@@ -10,7 +10,6 @@
 #include <QPushButton>
 
 #include <cstdio>
-#include <cstdlib>
 
 class FirstPaintPlugin : public QGenericPlugin {
     Q_OBJECT
@@ -18,7 +17,7 @@ class FirstPaintPlugin : public QGenericPlugin {
 
 public:
     QObject* create(const QString& /*key*/, const QString& /*arguments*/) override {
-        return new FirstPaintWatcher(
+        auto* watcher = new FirstPaintWatcher(
             QApplication::instance(), [] {},
             [] {
                 QString fuel;
@@ -30,9 +29,11 @@ public:
                 }
                 std::printf("first paint %s\n", qPrintable(fuel));
                 std::fflush(stdout);
-                // Ended as a kill would: nothing of the program's own shutdown runs.
-                std::_Exit(0);
+                // Closed as a user closes it, so the program's own ending runs and is judged.
+                QApplication::closeAllWindows();
             });
+        watcher->setParent(nullptr);  // the application deletes its plugins' objects itself
+        return watcher;
     }
 };
 

@@ -27,5 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     provideFonts();
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int failed = RUN_ALL_TESTS();
+    // A filter that matches nothing (a suite renamed) must not pass as a run.
+    return testing::UnitTest::GetInstance()->test_to_run_count() == 0 ? 1 : failed;
 }
