@@ -34,8 +34,9 @@ set(kit ${{CMAKE_CURRENT_SOURCE_DIR}})
 add_executable(flightcalc
 {objects})
 set_target_properties(flightcalc PROPERTIES LINKER_LANGUAGE CXX)
-target_link_directories(flightcalc PRIVATE
-{directories})
+# Folders the build named from its build folder, where the link runs, copied there: ld orders the
+# import tables by the path each library came from.
+{directories}
 target_link_options(flightcalc PRIVATE
 {options})
 target_link_libraries(flightcalc PRIVATE
@@ -76,6 +77,8 @@ def main():
 
     def kit_path(path):
         """A file of the build as the kit's CMakeLists names it, copied in; Qt's through QT_PREFIX."""
+        if path.startswith("-"):
+            return path
         full = os.path.realpath(os.path.join(build, path))
         if full.startswith(qt + "/"):
             return "${QT_PREFIX}/" + os.path.relpath(full, qt)
@@ -89,19 +92,23 @@ def main():
         return path
 
     objects = [kit_path(p) for p in inputs]
-    directories = [kit_path(p[2:]) for p in shlex.split(variables.get("LINK_PATH", ""))]
-    for folder in directories:
-        source = os.path.join(build, folder.replace("${kit}/build/", ""))
-        for name in sorted(os.listdir(source)):
-            if name.endswith(".a"):
-                kit_path(os.path.join(source, name))
     # The map is the build's own record, not part of the link.
     options = [o for o in shlex.split(variables.get("LINK_FLAGS", ""))
                if not o.startswith("-Wl,-Map=")]
+    directories = []
+    for i, option in enumerate(options):
+        if option.startswith("-L") and not option.startswith("-L/"):
+            folder = os.path.join(build, option[2:])
+            for name in sorted(os.listdir(folder)):
+                if name.endswith(".a"):
+                    kit_path(os.path.join(folder, name))
+            parent = os.path.dirname(option[2:])
+            directories.append(f"file(COPY ${{kit}}/build/{option[2:]} "
+                               f"DESTINATION ${{CMAKE_BINARY_DIR}}/{parent})")
     libraries = [kit_path(p) for p in shlex.split(variables.get("LINK_LIBRARIES", ""))]
     indent = lambda items: "\n".join("  " + (i if re.fullmatch(r"[-\w./${}=,+]+", i)
                                              else '"' + i + '"') for i in items)
-    text = KIT_CMAKE.format(objects=indent(objects), directories=indent(directories),
+    text = KIT_CMAKE.format(objects=indent(objects), directories="\n".join(directories),
                             options=indent(options), libraries=indent(libraries))
     if re.search(re.escape(build) + "|" + re.escape(qt), text):
         sys.exit("relink_kit: a folder of this machine is left in the kit's CMakeLists.txt")
