@@ -15,8 +15,9 @@
 // Wine's own copies of those DLLs load from a program's folder (Windows takes a known DLL's
 // dependencies from System32) from what the calculator itself loads. The dll_search test checks
 // that the calculator imports nothing this does not.
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR command, int /*show*/) {
-    if (command != nullptr && command[0] == '?') {  // never: the imports alone matter
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpCmdLine*/,
+                   int /*nShowCmd*/) {
+    if (GetCurrentProcessId() == 0) {  // never: the imports alone matter
         RegCloseKey(HKEY_CURRENT_USER);
         CommDlgExtendedError();
         ImmGetContext(nullptr);
@@ -33,11 +34,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR command, in
     }
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = instance;
+    windowClass.hInstance = hInstance;
     windowClass.lpszClassName = L"plain";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowW(L"plain", L"plain", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                                nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowW(L"plain", L"plain", 0, 0, 0, 200, 100, nullptr, nullptr, hInstance, nullptr);
     ShowWindow(window, SW_SHOW);
     SetTimer(window, 1, 3000, nullptr);
     MSG message;
