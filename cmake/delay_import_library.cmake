@@ -10,6 +10,9 @@ list(SORT imports)
 list(JOIN imports "\n" exports)
 get_filename_component(folder ${OUT} DIRECTORY)
 file(MAKE_DIRECTORY ${folder})
+get_filename_component(name ${OUT} NAME)
 file(WRITE ${OUT}.def "LIBRARY ${DLL}.dll\nEXPORTS\n${exports}\n")
-execute_process(COMMAND ${DLLTOOL} --input-def ${OUT}.def --output-delaylib ${OUT}
-  --dllname ${DLL}.dll COMMAND_ERROR_IS_FATAL ANY)
+# dlltool names its symbols and members after the output path: a bare name, for the same bytes
+# in every clone.
+execute_process(COMMAND ${DLLTOOL} --input-def ${name}.def --output-delaylib ${name}
+  --dllname ${DLL}.dll WORKING_DIRECTORY ${folder} COMMAND_ERROR_IS_FATAL ANY)
