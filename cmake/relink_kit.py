@@ -11,6 +11,7 @@ import os
 import re
 import shlex
 import sys
+import time
 import zipfile
 
 KIT_CMAKE = """\
@@ -114,7 +115,7 @@ def main():
         sys.exit("relink_kit: a folder of this machine is left in the kit's CMakeLists.txt")
 
     # Members in a fixed order with one time, so the same build gives the same kit.
-    stamp = __import__("time").gmtime(max(args.epoch, 315532800))[:6]
+    stamp = time.gmtime(max(args.epoch, 315532800))[:6]
     with zipfile.ZipFile(args.out, "w", zipfile.ZIP_DEFLATED) as kit:
         def add(name, data):
             info = zipfile.ZipInfo(f"{args.name}/{name}", stamp)
