@@ -5,4 +5,6 @@ option(FLIGHTCALC_COVERAGE "Record line and branch coverage (g++ --coverage)" OF
 if(FLIGHTCALC_COVERAGE)
   target_compile_options(flightcalc_sanitizers INTERFACE --coverage)
   target_link_options(flightcalc_sanitizers INTERFACE --coverage)
+  # gcov finds the sources, the generated ones too, where the compiler saw them: no path maps.
+  set_property(TARGET flightcalc_reproducible PROPERTY INTERFACE_COMPILE_OPTIONS "")
 endif()
