@@ -57,25 +57,33 @@ foreach(import IN LISTS program_imports)
     message(FATAL_ERROR "the control does not import what the program does: ${import}")
   endif()
 endforeach()
-list(JOIN planted "," overrides)
+# A planted file Wine loads may stop the control before it loads the next (a planted version.dll
+# lacks what comctl32 needs before it loads uxtheme.dll): run it again until it loads none.
 cmake_path(GET CONTROL FILENAME control_name)
 file(COPY ${CONTROL} DESTINATION ${FOLDER})
-execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env "WINEDLLOVERRIDES=mscoree,mshtml=;${overrides}=n,b"
-          xvfb-run -a timeout 20 ${WINE_RUN} ${FOLDER}/${control_name})
-file(GLOB wine_own RELATIVE ${FOLDER} ${FOLDER}/*.loaded)
-file(REMOVE ${FOLDER}/${control_name})
 set(preferred ${planted})
-foreach(marker IN LISTS wine_own)
-  file(REMOVE ${FOLDER}/${marker})
-  string(TOLOWER "${marker}" marker)
-  string(REGEX REPLACE "\\.dll\\.loaded$" "" name "${marker}")
-  list(REMOVE_ITEM preferred ${name})
+set(wine_own)
+# Each run that loads one takes at least one name out: no more runs than names.
+list(LENGTH planted rounds)
+foreach(round RANGE ${rounds})
+  list(JOIN preferred "," overrides)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env "WINEDLLOVERRIDES=mscoree,mshtml=;${overrides}=n,b"
+            xvfb-run -a timeout 20 ${WINE_RUN} ${FOLDER}/${control_name})
+  file(GLOB markers RELATIVE ${FOLDER} ${FOLDER}/*.loaded)
+  if(NOT markers)
+    break()
+  endif()
+  foreach(marker IN LISTS markers)
+    file(REMOVE ${FOLDER}/${marker})
+    string(TOLOWER "${marker}" marker)
+    string(REGEX REPLACE "\\.dll\\.loaded$" "" name "${marker}")
+    list(REMOVE_ITEM preferred ${name})
+    list(APPEND wine_own ${name})
+  endforeach()
 endforeach()
-# Wine's user32 also loads uxtheme.dll at start, after reading the program's version sheet and
-# before the program's first instruction (WINEDEBUG=+relay shows it); Windows' loads its own.
-list(REMOVE_ITEM preferred uxtheme)
-message(STATUS "loaded by Wine itself, so left to Wine's order: ${wine_own};uxtheme.dll")
+file(REMOVE ${FOLDER}/${control_name})
+message(STATUS "loaded by Wine itself, so left to Wine's order: ${wine_own}")
 list(JOIN preferred "," overrides)
 cmake_path(GET PROGRAM FILENAME program_name)
 # Still running after 20 s: timeout's 124.
