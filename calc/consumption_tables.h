@@ -51,7 +51,7 @@ inline constexpr double kMaxCargo = 50000;
 // The base consumption band that S selects; null outside 5000 <= S < 12000.
 [[nodiscard]] const BaseConsumptionBand* baseConsumptionBand(double s);
 
-// A band's base consumption, base - (V - knot) x fall. V is not tested against the band: S chose it.
+// A band's base consumption, base - (V - knot) x fall (V is not tested: S chose the band).
 [[nodiscard]] inline convert::Checked baseConsumptionOf(const BaseConsumptionBand& band,
                                                         convert::Checked v) {
     return convert::Checked(band.base) - (v - band.knot) * band.fall;

@@ -17,8 +17,8 @@ double checkedStep(Operation operation, double left, double right) {
     if (std::isfinite(result)) {
         return result;
     }
-    const bool divisionByZero = operation == Operation::Divide && right == 0.0 &&
-                                std::isfinite(left) && left != 0.0;
+    const bool divisionByZero =
+        operation == Operation::Divide && right == 0.0 && std::isfinite(left) && left != 0.0;
     throw Error(divisionByZero ? ErrorCode::DivisionByZero : ErrorCode::Overflow);
 }
 

@@ -21,9 +21,9 @@ std::string numberText(double value, const NumberFormat& format) {
     }
     // Rounded to 15 significant digits by to_chars: d.ddddddddddddddde+XX.
     std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::scientific, kSignificantDigits - 1)
-                         .ptr;
+    auto* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific, kSignificantDigits - 1)
+                          .ptr;
     std::string_view scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     if (!std::isfinite(value)) {
         return std::string(scientific);  // never shown: the step that made it throws
@@ -48,7 +48,8 @@ std::string numberText(double value, const NumberFormat& format) {
         text += exponent < 0 ? "E-" : "E+";
         text += (std::abs(exponent) < 10 ? "0" : "") + std::to_string(std::abs(exponent));
     } else if (exponent < 0) {
-        text += "0" + separator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        text +=
+            "0" + separator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     } else if (const auto integral = static_cast<std::size_t>(exponent) + 1;
                digits.size() <= integral) {
         text += digits + std::string(integral - digits.size(), '0');

@@ -96,7 +96,7 @@ double radixInteger(std::string_view digits, unsigned radix) {
     bool wide = false;
     for (const char c : digits) {
         const char lower = static_cast<char>(c | 0x20);
-        const unsigned digit = isDigit(c)       ? static_cast<unsigned>(c - '0')
+        const unsigned digit = isDigit(c)     ? static_cast<unsigned>(c - '0')
                                : lower >= 'a' ? static_cast<unsigned>(lower - 'a') + 10U
                                               : radix;
         if (digit >= radix) {

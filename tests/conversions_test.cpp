@@ -52,8 +52,7 @@ class StrictParse : public testing::TestWithParam<StrictRow> {};
 
 TEST_P(StrictParse, AcceptsOnlyAWholeRegionalNumber) {
     const auto& row = GetParam();
-    EXPECT_EQ(convert::strictParse(row.text, *row.format), row.expected)
-        << '"' << row.text << '"';
+    EXPECT_EQ(convert::strictParse(row.text, *row.format), row.expected) << '"' << row.text << '"';
 }
 
 const std::optional<double> kNone;  // no number: the calculators' type mismatch
