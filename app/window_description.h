@@ -96,8 +96,8 @@ inline constexpr std::array kControls{
 
 // Not the visual order: the two lower-numbered buttons, the fields by number, Command3; cyclic.
 inline constexpr std::array<std::string_view, 15> kFocusOrder{
-    "Command1", "Command2", "Text1",  "Text2",  "Text3",  "Text4",  "Text5",   "Text6",
-    "Text7",    "Text8",    "Text9",  "Text10", "Text11", "Text12", "Command3"};
+    "Command1", "Command2", "Text1", "Text2",  "Text3",  "Text4",  "Text5",   "Text6",
+    "Text7",    "Text8",    "Text9", "Text10", "Text11", "Text12", "Command3"};
 inline constexpr std::string_view kFirstFocus = "Command1";
 
 // The boxes.

@@ -50,7 +50,9 @@ target_compile_options(flightcalc_reproducible INTERFACE
 # lacks (stack-clash protection, control-flow protection). The Windows program's own code gets a
 # stack protector, its runtime linked in.
 add_library(flightcalc_hardening INTERFACE)
-if(WIN32)
+if(EMSCRIPTEN)
+  # WebAssembly checks its own memory and control flow; these flags have no meaning there.
+elseif(WIN32)
   target_compile_options(flightcalc_hardening INTERFACE -fstack-protector-strong)
   target_link_options(flightcalc_hardening INTERFACE -fstack-protector-strong)
 elseif(NOT FLIGHTCALC_FUZZ)
