@@ -61,10 +61,10 @@ const ParseRow kLenientRows[] = {
     {"lenientParse/long", "26795.4987246009", &kPeriod},
 };
 
-const ParseRow kBothRows[] = {
-    {"readBoth/short", "9100", &kPeriod},
-    {"readBoth/long", "26795.4987246009", &kPeriod},
-    {"readBoth/comma", "26795,4987246009", &kComma},
+const ParseRow kStrictRows[] = {
+    {"strictParse/short", "9100", &kPeriod},
+    {"strictParse/long", "26795.4987246009", &kPeriod},
+    {"strictParse/comma", "26795,4987246009", &kComma},
 };
 
 struct TextRow {
@@ -125,10 +125,10 @@ void registerAll() {
             row.name, [row] { return convert::lenientParse(opaque(std::string_view(row.text))); },
             [row] { return fromChars(opaque(std::string_view(row.text))); });
     }
-    for (const ParseRow& row : kBothRows) {
+    for (const ParseRow& row : kStrictRows) {
         registerPair(
             row.name,
-            [row] { return convert::readBoth(opaque(std::string_view(row.text)), *row.format); },
+            [row] { return convert::strictParse(opaque(std::string_view(row.text)), *row.format); },
             [row] { return fromChars(opaque(std::string_view(row.text))); });
     }
     for (const TextRow& row : kTextRows) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/checked.h"
+
 #include <array>
 #include <optional>
 
@@ -49,11 +51,10 @@ inline constexpr double kMaxCargo = 50000;
 // The base consumption band that S selects; null outside 5000 <= S < 12000.
 [[nodiscard]] const BaseConsumptionBand* baseConsumptionBand(double s);
 
-// A band's base consumption, base - (V - knot) x fall, in a number type of convert/checked.h.
-// V is not tested against the band: S chose it.
-template <typename Number>
-[[nodiscard]] Number baseConsumptionOf(const BaseConsumptionBand& band, Number v) {
-    return Number(band.base) - (v - band.knot) * band.fall;
+// A band's base consumption, base - (V - knot) x fall. V is not tested against the band: S chose it.
+[[nodiscard]] inline convert::Checked baseConsumptionOf(const BaseConsumptionBand& band,
+                                                        convert::Checked v) {
+    return convert::Checked(band.base) - (v - band.knot) * band.fall;
 }
 
 // The weight coefficient of the band that S selects; no value outside 5000 <= S < 12000.

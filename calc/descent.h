@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/checked.h"
 #include "convert/number_format.h"
 
 #include <string>
@@ -7,10 +8,9 @@
 
 namespace calc {
 
-// Distance the descent from a flight altitude takes: altitude (m) x 0.02 + 5, in km, in a
-// number type of convert/checked.h; the descent calculator and the fuel estimate both use it.
-template <typename Number>
-[[nodiscard]] Number descentKm(Number altitudeM) {
+// Distance the descent from a flight altitude takes: altitude (m) x 0.02 + 5, in km; the
+// descent calculator and the fuel estimate both use it.
+[[nodiscard]] inline convert::Checked descentKm(convert::Checked altitudeM) {
     return altitudeM * 0.02 + 5.0;
 }
 

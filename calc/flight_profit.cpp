@@ -7,9 +7,8 @@
 namespace calc {
 
 double flightIncome(double fuelWeight, double fuelOnBoard, double fuelPrice, double cargoIncome) {
-    return convert::checkedFormula([&]<typename Number>() {
-        return Number(cargoIncome) - (Number(fuelWeight) - fuelOnBoard) * fuelPrice * 1.234;
-    });
+    using convert::Checked;
+    return (Checked(cargoIncome) - (Checked(fuelWeight) - fuelOnBoard) * fuelPrice * 1.234).value();
 }
 
 std::string flightProfit(const ProfitInputs& inputs, const convert::NumberFormat& format) {

@@ -12,6 +12,7 @@
 namespace calc {
 namespace {
 
+using convert::Checked;
 using convert::NumberFormat;
 
 constexpr double kTwo = 2;
@@ -19,21 +20,18 @@ constexpr double kHundred = 100;
 constexpr double kAllowance = 2000;  // kg added to every total
 
 // (V / 1000 x 307.919 + mass x 0.0037068) x 1.7416166.
-template <typename Number>
-Number altitudeAndMassTerm(double v, double mass) {
-    const Number bracket = Number(v) / 1000.0 * 307.919 + Number(mass) * 0.0037068;
+Checked altitudeAndMassTerm(double v, double mass) {
+    const Checked bracket = Checked(v) / 1000.0 * 307.919 + Checked(mass) * 0.0037068;
     return bracket * 1.7416166;
 }
 
 // (cruise distance x rate) / 100, the product first.
-template <typename Number>
-Number cruiseFuel(Number cruiseDistance, Number rate) {
+Checked cruiseFuel(Checked cruiseDistance, Checked rate) {
     return cruiseDistance * rate / kHundred;
 }
 
 // Added from left to right: a different order changes the last digits.
-template <typename Number>
-Number total(Number first, Number second, double taxiFuel, double reserve) {
+Checked total(Checked first, Checked second, double taxiFuel, double reserve) {
     return first + second + taxiFuel + reserve + kAllowance;
 }
 
@@ -45,57 +43,45 @@ FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) 
 
     // The altitude's strict parse comes first: a text that is not a number fails before
     // anything is computed.
-    const convert::Readings altitude = convert::readBoth(inputs.altitude, format);
-    if (!altitude.strict) {
+    const std::optional<double> altitude = convert::strictParse(inputs.altitude, format);
+    if (!altitude) {
         throw convert::Error(convert::ErrorCode::TypeMismatch, kAltitudeInput);
     }
-    const double s = *altitude.strict;
-    const double v = altitude.lenient;
+    const double s = *altitude;
+    const double v = lenientParse(inputs.altitude);
     const double range = lenientParse(inputs.range);
     const double taxiFuel = lenientParse(inputs.taxiFuel);
     const double reserve = lenientParse(inputs.reserve);
-
-    // The range test reads the cargo strictly whatever the altitude, so a cargo that is not a
-    // number fails rather than warning; that failure is reported after the first pass, whose
-    // faults come first.
-    const convert::Readings cargo = convert::readBoth(inputs.cargo, format);
-    const double g = cargo.lenient;
+    const std::optional<double> cargo = convert::strictParse(inputs.cargo, format);
+    const double g = lenientParse(inputs.cargo);
     const BaseConsumptionBand* band = baseConsumptionBand(s);
     const auto coefficient = weightCoefficient(s);
-    const bool inRange = cargo.strict && coefficient && cargoInRange(*cargo.strict);
 
-    // Both passes in one formula, so that the costly flag calls are made once.
-    const double estimate = convert::checkedFormula([&]<typename Number>() {
-        // First pass, with the cargo alone as the mass; any cargo is used as it reads. Out of
-        // the altitude range there is no base consumption and the rate is 0.
-        const Number base = band ? baseConsumptionOf(*band, Number(v)) : Number(0.0);
-        const Number firstRate = coefficient ? base + Number(g) * *coefficient : Number(0.0);
-        const Number descent = descentKm(Number(s));
-        const auto firstTerm = altitudeAndMassTerm<Number>(v, g);
-        const Number cruiseDistance = Number(range) - Number(kTwo) * descent;
-        const Number firstFuel = cruiseFuel(cruiseDistance, firstRate);
-        const Number firstTotal = total(firstFuel, firstTerm, taxiFuel, reserve);
-        if (!inRange) {
-            return firstTotal;
-        }
+    // First pass, with the cargo alone as the mass; any cargo is used as it reads. Out of the
+    // altitude range there is no base consumption and the rate is 0.
+    const Checked base = band != nullptr ? baseConsumptionOf(*band, v) : Checked(0.0);
+    const Checked firstRate = coefficient ? base + Checked(g) * *coefficient : Checked(0.0);
+    const Checked cruiseDistance = Checked(range) - Checked(kTwo) * descentKm(s);
+    const Checked firstTotal =
+        total(cruiseFuel(cruiseDistance, firstRate), altitudeAndMassTerm(v, g), taxiFuel, reserve);
 
-        // Second pass, with the cargo plus the first-pass fuel. The mass goes through its
-        // field text and back: rounded to 15 digits under a decimal period, its fraction lost
-        // under a comma.
-        const Number sum = Number(*cargo.strict) + firstTotal;
-        convert::NumberTextBuffer text;
-        const double mass = lenientParse(text.write(sum.value(), format));
-        const Number secondRate = base + Number(mass) * *coefficient;
-        const auto secondTerm = altitudeAndMassTerm<Number>(v, mass);
-        return total(secondTerm, cruiseFuel(cruiseDistance, secondRate), taxiFuel, reserve);
-    });
-    if (!cargo.strict) {
+    // The range test reads the cargo strictly whatever the altitude, so a cargo that is not a
+    // number fails rather than warning, after the first pass, whose faults come first.
+    if (!cargo) {
         throw convert::Error(convert::ErrorCode::TypeMismatch, kCargoInput);
     }
-    if (!inRange) {
+    if (!coefficient || !cargoInRange(*cargo)) {
         return OutOfRange{};
     }
-    return convert::numberText(estimate, format);
+
+    // Second pass, with the cargo plus the first-pass fuel. The mass goes through its field text
+    // and back: rounded to 15 digits under a decimal period, its fraction lost under a comma.
+    const Checked sum = Checked(*cargo) + firstTotal;
+    const double mass = lenientParse(convert::numberText(sum.value(), format));
+    const Checked secondRate = base + Checked(mass) * *coefficient;
+    const Checked secondTotal = total(altitudeAndMassTerm(v, mass),
+                                      cruiseFuel(cruiseDistance, secondRate), taxiFuel, reserve);
+    return convert::numberText(secondTotal.value(), format);
 }
 
 }  // namespace calc

@@ -14,16 +14,10 @@ namespace convert {
 // Never fails and does not depend on the regional settings.
 [[nodiscard]] double lenientParse(std::string_view text);
 
-// Both readings of one text, for a calculator that needs both: the lenient one, and the strict
-// one. Strict parse converts the whole text by the regional settings: blanks and tabs around it,
-// one leading sign, digits with the grouping separator between digits of the integral part, the
-// decimal separator, an exponent; anything else, an empty text included, is no number (the
-// caller's type mismatch). A text that is a plain number and nothing else (a sign, digits,
-// decimals) is converted once for both.
-struct Readings {
-    double lenient = 0.0;
-    std::optional<double> strict;  // nothing where the text is not a number
-};
-[[nodiscard]] Readings readBoth(std::string_view text, const NumberFormat& format);
+// Converts the whole text by the regional settings: blanks and tabs around it, one leading
+// sign, digits with the grouping separator between digits of the integral part, the decimal
+// separator, an exponent. Anything else, an empty text included, is no number (the caller's
+// type mismatch).
+[[nodiscard]] std::optional<double> strictParse(std::string_view text, const NumberFormat& format);
 
 }  // namespace convert

@@ -42,12 +42,12 @@ std::string expectedOutcome(const Fields& f, unsigned calculator, const NumberFo
                           ? step(step(in(0) * 0.02) + 5.0)
                           : step(in(3) - step(step(step(in(0) - in(1)) * in(2)) * 1.234)));
     }
-    const convert::Readings altitude = convert::readBoth(f[0], format);
-    if (!altitude.strict) {
+    const std::optional<double> altitude = convert::strictParse(f[0], format);
+    if (!altitude) {
         return errorOutcome(13, calc::kAltitudeInput);
     }
-    const double s = *altitude.strict;
-    const double v = altitude.lenient;
+    const double s = *altitude;
+    const double v = in(0);
     auto holding = [s](const auto& table) {  // lower <= s < upper
         const auto* band =
             std::ranges::find_if(table, [s](auto b) { return s >= b.lower && s < b.upper; });
@@ -66,7 +66,7 @@ std::string expectedOutcome(const Fields& f, unsigned calculator, const NumberFo
     };
     const double first =
         total(in(2), weight != nullptr ? step(base + step(in(2) * weight->coefficient)) : 0.0);
-    const std::optional<double> cargo = convert::readBoth(f[2], format).strict;
+    const std::optional<double> cargo = convert::strictParse(f[2], format);
     if (!finite || !cargo) {
         return finite ? errorOutcome(13, calc::kCargoInput) : errorOutcome(6);
     }
