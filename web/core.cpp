@@ -18,10 +18,13 @@
 
 namespace {
 
-std::array<std::string, 13> texts;  // index 0 unused, so Text3 is texts[3]
-std::string answer;
+// The fields' texts as the page last handed them over; index 0 unused, so Text3 is texts()[3].
+std::array<std::string, 13>& texts() {
+    static std::array<std::string, 13> all;
+    return all;
+}
 
-const std::string& text(int number) { return texts.at(static_cast<std::size_t>(number)); }
+const std::string& text(int number) { return texts().at(static_cast<std::size_t>(number)); }
 
 // As the window's run: the figure for the output field, or the box a failure opens, naming the
 // field the failing text came from.
@@ -67,13 +70,14 @@ extern "C" {
 
 // NOLINTNEXTLINE(readability-identifier-naming): a name the page calls
 void flightcalc_set_text(int number, const char* utf8) {
-    texts.at(static_cast<std::size_t>(number)) = utf8;
+    texts().at(static_cast<std::size_t>(number)) = utf8;
 }
 
 // The click of Command1, Command2 or Command3; the answer lives until the next click.
 // NOLINTNEXTLINE(readability-identifier-naming): a name the page calls
 const char* flightcalc_click(int command, const char* decimalSeparator,
                              const char* groupSeparator) {
+    static std::string answer;
     answer = click(command, {decimalSeparator, groupSeparator});
     return answer.c_str();
 }

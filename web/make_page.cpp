@@ -56,6 +56,7 @@ std::string escapeHtml(std::string_view text) {
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
+        case '\'': out += "&#39;"; break;
         default: out += c;
         }
     }
@@ -113,57 +114,57 @@ std::string placeStyle(const Control& c) {
            ";height:" + px(c.place.height);
 }
 
-// Each control as the element a browser draws natively, its name as its id.
+// Each control as the element a browser draws natively, its name as its id (attributes in single
+// quotes, escaped by escapeHtml).
 std::string element(const Control& c, std::string_view picture, std::string_view picture2x) {
-    const std::string id = " id=\"" + std::string(c.name) + "\"";
-    const std::string style = " style=\"" + placeStyle(c);
+    const std::string id = " id='" + std::string(c.name) + "'";
+    const std::string style = " style='" + placeStyle(c);
     const std::string text = escapeHtml(c.text);
     const std::string focus = c.name == window::kFirstFocus ? " autofocus" : "";
     switch (c.kind) {
     case Kind::Picture:
-        return "<img" + id + " alt=\"\" width=\"" + std::to_string(c.place.width) + "\" height=\"" +
-               std::to_string(c.place.height) + "\"" + style + "\" src=\"data:image/jpeg;base64," +
-               base64(picture) + "\" srcset=\"data:image/jpeg;base64," + base64(picture2x) +
-               " 2x\">\n";
+        return "<img" + id + " alt='' width='" + std::to_string(c.place.width) + "' height='" +
+               std::to_string(c.place.height) + "'" + style + "' src='data:image/jpeg;base64," +
+               base64(picture) + "' srcset='data:image/jpeg;base64," + base64(picture2x) +
+               " 2x'>\n";
     case Kind::Heading:
-        return "<h2" + id + " class=\"heading\"" + style + ";text-align:center\">" + text +
-               "</h2>\n";
+        return "<h2" + id + " class='heading'" + style + ";text-align:center'>" + text + "</h2>\n";
     case Kind::FieldLabel:
-        return "<label" + id + " class=\"caption\" for=\"" + std::string(c.partner) + "\"" + style +
-               ";text-align:" + std::string(alignName(c.align)) + "\">" + text + "</label>\n";
-    case Kind::Note: return "<div" + id + " class=\"note\"" + style + "\">" + text + "</div>\n";
+        return "<label" + id + " class='caption' for='" + std::string(c.partner) + "'" + style +
+               ";text-align:" + std::string(alignName(c.align)) + "'>" + text + "</label>\n";
+    case Kind::Note: return "<div" + id + " class='note'" + style + "'>" + text + "</div>\n";
     case Kind::TextBox:
-        return "<input" + id + " type=\"text\" value=\"" + text +
-               "\" autocomplete=\"off\" spellcheck=\"false\"" + (c.readOnly ? " readonly" : "") +
-               focus + style + "\">\n";
+        return "<input" + id + " type='text' value='" + text +
+               "' autocomplete='off' spellcheck='false'" + (c.readOnly ? " readonly" : "") + focus +
+               style + "'>\n";
     case Kind::Button: {
         // The three buttons share their caption; a screen reader hears their column with it.
         const std::string spoken =
             std::string(c.text) + ": " + std::string(window::control(c.partner).text);
-        return "<button" + id + " type=\"button\" aria-label=\"" + escapeHtml(spoken) + "\"" +
-               focus + style + "\">" + text + "</button>\n";
+        return "<button" + id + " type='button' aria-label='" + escapeHtml(spoken) + "'" + focus +
+               style + "'>" + text + "</button>\n";
     }
     }
     return {};
 }
 
 constexpr std::string_view kWarningIcon =
-    "<svg viewBox=\"0 0 40 40\" aria-hidden=\"true\"><path d=\"M20 3 38 36H2z\" fill=\"#f5c518\" "
-    "stroke=\"#8a6d00\" stroke-width=\"1.5\" stroke-linejoin=\"round\"/><path d=\"M18.2 14h3.6l-.8 "
-    "12h-2zM18 29h4v4h-4z\" fill=\"#222\"/></svg>";
+    "<svg viewBox='0 0 40 40' aria-hidden='true'><path d='M20 3 38 36H2z' fill='#f5c518' "
+    "stroke='#8a6d00' stroke-width='1.5' stroke-linejoin='round'/><path d='M18.2 14h3.6l-.8 "
+    "12h-2zM18 29h4v4h-4z' fill='#222'/></svg>";
 constexpr std::string_view kErrorIcon =
-    "<svg viewBox=\"0 0 40 40\" aria-hidden=\"true\"><circle cx=\"20\" cy=\"20\" r=\"18\" "
-    "fill=\"#d42a2a\" stroke=\"#8b1010\" stroke-width=\"1.5\"/><path d=\"M13 13l14 14M27 13 13 "
-    "27\" stroke=\"#fff\" stroke-width=\"4\" stroke-linecap=\"round\"/></svg>";
+    "<svg viewBox='0 0 40 40' aria-hidden='true'><circle cx='20' cy='20' r='18' "
+    "fill='#d42a2a' stroke='#8b1010' stroke-width='1.5'/><path d='M13 13l14 14M27 13 13 "
+    "27' stroke='#fff' stroke-width='4' stroke-linecap='round'/></svg>";
 
 // A modal alert with a title, an icon, the message and one OK button that has the focus.
 std::string box(std::string_view id, std::string_view icon, std::string_view message) {
     const std::string name(id);
-    return "<dialog id=\"" + name + "\" role=\"alertdialog\" aria-labelledby=\"" + name +
-           "Title\" aria-describedby=\"" + name + "Text\"><h2 id=\"" + name + "Title\">" +
-           escapeHtml(window::kBoxTitle) + "</h2><div class=\"message\">" + std::string(icon) +
-           "<p id=\"" + name + "Text\">" + escapeHtml(message) +
-           "</p></div><button class=\"ok\" type=\"button\" autofocus>OK</button></dialog>\n";
+    return "<dialog id='" + name + "' role='alertdialog' aria-labelledby='" + name +
+           "Title' aria-describedby='" + name + "Text'><h2 id='" + name + "Title'>" +
+           escapeHtml(window::kBoxTitle) + "</h2><div class='message'>" + std::string(icon) +
+           "<p id='" + name + "Text'>" + escapeHtml(message) +
+           "</p></div><button class='ok' type='button' autofocus>OK</button></dialog>\n";
 }
 
 std::string page(const std::array<std::string, 7>& parts) {
