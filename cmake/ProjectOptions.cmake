@@ -48,12 +48,10 @@ target_compile_options(flightcalc_reproducible INTERFACE
 # lacks (stack-clash protection, control-flow protection). The Windows program's own code gets a
 # stack protector, its runtime linked in.
 add_library(flightcalc_hardening INTERFACE)
-if(EMSCRIPTEN)
-  # WebAssembly checks its own memory and control flow; these flags have no meaning there.
-elseif(WIN32)
+if(WIN32)
   target_compile_options(flightcalc_hardening INTERFACE -fstack-protector-strong)
   target_link_options(flightcalc_hardening INTERFACE -fstack-protector-strong)
-elseif(NOT FLIGHTCALC_FUZZ)
+elseif(NOT FLIGHTCALC_FUZZ AND NOT EMSCRIPTEN)
   find_program(FLIGHTCALC_DPKG_BUILDFLAGS dpkg-buildflags)
   if(NOT FLIGHTCALC_DPKG_BUILDFLAGS)
     message(FATAL_ERROR "dpkg-buildflags gives the build its hardening: install dpkg-dev")
