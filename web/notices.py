@@ -200,7 +200,12 @@ def main():
         out += ["=== The licence texts ===", ""]
         for (package, name), text in sorted(texts.items()):
             out += [f"License ({package}): {text}", ""]
-    pathlib.Path(options.out).write_text("\n".join(out), encoding="utf-8")
+    # A text that points to Debian's common licences: the page's reader has no such folder.
+    text = "\n".join(out)
+    for name in sorted(set(re.findall(r"/usr/share/common-licenses/([\w.+-]*\w)", text))):
+        common = pathlib.Path("/usr/share/common-licenses") / name
+        text += f"\n=== {common} ===\n\n" + common.read_text(encoding="utf-8")
+    pathlib.Path(options.out).write_text(re.sub(r"[ \t]+\n", "\n", text), encoding="utf-8")
 
 
 if __name__ == "__main__":
