@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "error_box.h"
+#include "window_description.h"
 
 #include "calc/descent.h"
 #include "calc/flight_profit.h"
@@ -16,90 +17,51 @@
 #include <QResource>
 
 #include <limits>
+#include <string_view>
 #include <variant>
 
 namespace {
 
-const QColor kCaptionColour(0, 0, 192);
-const QSize kPictureSize(687, 619);
+const QSize kPictureSize(window::kPicturePlace.width, window::kPicturePlace.height);
 
-// Each column's heading; its button is announced by it too.
-constexpr const char* kFuelHeading = "Вычисление топлива";
-constexpr const char* kDescentHeading = "Вычисление длины спуска";
-constexpr const char* kProfitHeading = "Вычисление прибыли от рейса";
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-enum class LabelStyle { Heading, FieldLabel, Note };
+QRect placeOf(const window::Control& c) {
+    return {c.place.left, c.place.top, c.place.width, c.place.height};
+}
 
-struct LabelRow {
-    const char* name{};
-    const char* caption{};
-    QRect geometry;
-    LabelStyle style{};
-    Qt::Alignment alignment;
-    int captions{};  // number of the text box it captions, 0 for none
-};
+// The number of a text box from its name, Text1 to Text12.
+std::size_t fieldNumber(std::string_view name) {
+    return static_cast<std::size_t>(std::stoi(std::string(name.substr(4))));
+}
 
-// Positions in pixels of the client area (15 twips each).
-// clang-format off
-const LabelRow kLabels[] = {
-    {"Label15", kFuelHeading, {48, 408, 241, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
-    {"Label1", "Высота, м", {64, 432, 57, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 3},
-    {"Label2", "Дальность, км", {40, 456, 81, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 4},
-    {"Label6", "Вес груза, кг", {48, 480, 73, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 5},
-    {"Label3", "Топливо на руление, кг", {-8, 504, 129, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 6},
-    {"Label5", "Запас, кг", {72, 528, 49, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 7},
-    {"Label11", "Вес топлива, кг", {40, 552, 81, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 8},
-    {"Label14", kDescentHeading, {280, 408, 185, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
-    {"Label9", "Высота полета, м", {240, 432, 97, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 1},
-    {"Label10", "Расстояние спуска, км", {216, 456, 121, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 2},
-    {"Label16", kProfitHeading, {464, 408, 217, 17}, LabelStyle::Heading, Qt::AlignHCenter, 0},
-    {"Label8", "Доход от груза, v$", {448, 432, 97, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 9},
-    {"Label12", "Цена топлива, v$", {456, 456, 89, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 10},
-    {"Label13", " Топлива на борту, кг", {432, 480, 113, 17}, LabelStyle::FieldLabel, Qt::AlignRight, 11},
-    {"Label18", "Доход от рейса, v$", {448, 504, 97, 17}, LabelStyle::FieldLabel, Qt::AlignLeft, 12},
-    {"Label17", "Version 2.1", {608, 584, 73, 17}, LabelStyle::Note, Qt::AlignLeft, 0},
-};
-// clang-format on
+Qt::Alignment alignmentOf(window::Align align) {
+    switch (align) {
+    case window::Align::Centre: return Qt::AlignHCenter;
+    case window::Align::Right: return Qt::AlignRight;
+    case window::Align::Left: break;
+    }
+    return Qt::AlignLeft;
+}
 
-struct FieldRow {
-    int number{};
-    const char* textAtStart{};
-    QPoint position;
-    bool readOnly{};
-};
-
-const QSize kFieldSize(89, 25);
-
-// Two a line, down each calculator's column.
-// clang-format off
-const FieldRow kFields[] = {
-    {3, "9100", {128, 432}, false},  {4, "2000", {128, 456}, false},
-    {5, "50000", {128, 480}, false}, {6, "1000", {128, 504}, false},
-    {7, "4500", {128, 528}, false},  {8, "", {128, 552}, false},
-    {1, "9100", {344, 432}, false},  {2, "", {344, 456}, true},
-    {9, "", {552, 432}, false},      {10, "", {552, 456}, false},
-    {11, "", {552, 480}, false},     {12, "", {552, 504}, true},
-};
-// clang-format on
-
-// The caption boxes were laid out for a small dialog font: a condensed sans at 7.5 pt
-// (10 pixels at 96 dpi) fits every caption inside its box.
 QFont dialogFont() {
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    QFont font(fromView(window::kFace));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(7.5);
+    font.setPointSizeF(window::kPoints);
     return font;
 }
 
 QFont headingFont() {
     // The classic face only where it draws Cyrillic (a Windows of another language has it for
     // Latin alone), else the condensed face: never a mix of two faces in one heading.
-    const QString classic = QStringLiteral("MS Sans Serif");
+    const QString classic = fromView(window::kHeadingClassicFace);
     QFont font(QFontDatabase::writingSystems(classic).contains(QFontDatabase::Cyrillic)
                    ? classic
-                   : QStringLiteral("DejaVu Sans Condensed"));
+                   : fromView(window::kFace));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.75);
+    font.setPointSizeF(window::kHeadingPoints);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
@@ -108,11 +70,11 @@ QFont headingFont() {
 }
 
 // The three buttons share their caption; a screen reader tells them apart by their column.
-QPushButton* makeButton(QWidget* parent, const char* name, QPoint position, const char* column) {
-    auto* button = new QPushButton(QStringLiteral("Расчет"), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(QRect(position, kFieldSize));
-    button->setAccessibleDescription(QString::fromUtf8(column));
+QPushButton* makeButton(QWidget* parent, const window::Control& c) {
+    auto* button = new QPushButton(fromView(c.text), parent);
+    button->setObjectName(fromView(c.name));
+    button->setGeometry(placeOf(c));
+    button->setAccessibleDescription(fromView(window::control(c.partner).text));
     // Outside a dialog, auto-default only lets Enter click the button that has the focus;
     // no button becomes the window's default, so Enter in a text box presses nothing.
     button->setAutoDefault(true);
@@ -138,78 +100,93 @@ QPixmap backgroundPicture(qreal devicePixelRatio) {
 Form1::Form1(convert::NumberFormat format, QWidget* parent)
     : QWidget(parent), format_(std::move(format)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("B"));
+    setWindowTitle(fromView(window::kTitle));
     setFont(dialogFont());
-    resize(681, 603);
+    resize(window::kWidth, window::kHeight);
     buildControls();
     setFocusOrder();
-    connect(command1_, &QPushButton::clicked, this, &Form1::command1Click);
-    connect(command2_, &QPushButton::clicked, this, &Form1::command2Click);
-    connect(command3_, &QPushButton::clicked, this, &Form1::command3Click);
+    connect(button("Command1"), &QPushButton::clicked, this, &Form1::command1Click);
+    connect(button("Command2"), &QPushButton::clicked, this, &Form1::command2Click);
+    connect(button("Command3"), &QPushButton::clicked, this, &Form1::command3Click);
 }
 
 QLineEdit* Form1::text(int number) const { return texts_.at(static_cast<std::size_t>(number)); }
 
 void Form1::buildControls() {
     // Creation order is the stacking order: the picture, then the labels, then the boxes.
-    auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(backgroundPicture(devicePixelRatioF()));
-    image->setGeometry(QRect(QPoint(0, -8), kPictureSize));
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
     const QFont heading = headingFont();
-    for (const LabelRow& row : kLabels) {
-        auto* label = new QLabel(QString::fromUtf8(row.caption), this);
-        label->setObjectName(QLatin1String(row.name));
-        label->setGeometry(row.geometry);
-        label->setAlignment(row.alignment | Qt::AlignTop);
-        if (row.style != LabelStyle::Note) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, kCaptionColour);
-            label->setPalette(palette);
+    const QColor captionColour(window::kCaptionColour.red, window::kCaptionColour.green,
+                               window::kCaptionColour.blue);
+    for (const window::Control& c : window::kControls) {
+        switch (c.kind) {
+        case window::Kind::Picture: {
+            auto* image = new QLabel(this);
+            image->setObjectName(fromView(c.name));
+            image->setPixmap(backgroundPicture(devicePixelRatioF()));
+            image->setGeometry(placeOf(c));
+            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            break;
         }
-        if (row.style == LabelStyle::Heading) {
-            label->setFont(heading);
+        case window::Kind::Heading:
+        case window::Kind::FieldLabel:
+        case window::Kind::Note: {
+            auto* label = new QLabel(fromView(c.text), this);
+            label->setObjectName(fromView(c.name));
+            label->setGeometry(placeOf(c));
+            label->setAlignment(alignmentOf(c.align) | Qt::AlignTop);
+            if (c.kind != window::Kind::Note) {
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, captionColour);
+                label->setPalette(palette);
+            }
+            if (c.kind == window::Kind::Heading) {
+                label->setFont(heading);
+            }
+            if (c.kind == window::Kind::FieldLabel) {
+                captions_.at(fieldNumber(c.partner)) = label;
+            }
+            break;
         }
-        if (row.captions != 0) {
-            captions_.at(static_cast<std::size_t>(row.captions)) = label;
+        case window::Kind::TextBox: {
+            auto* field = new QLineEdit(fromView(c.text), this);
+            field->setObjectName(fromView(c.name));
+            field->setGeometry(placeOf(c));
+            field->setMaxLength(std::numeric_limits<int>::max());
+            field->setReadOnly(c.readOnly);
+            texts_.at(fieldNumber(c.name)) = field;
+            break;
         }
-    }
-
-    for (const FieldRow& row : kFields) {
-        auto* field = new QLineEdit(QString::fromUtf8(row.textAtStart), this);
-        field->setObjectName(QStringLiteral("Text%1").arg(row.number));
-        field->setGeometry(QRect(row.position, kFieldSize));
-        field->setMaxLength(std::numeric_limits<int>::max());
-        field->setReadOnly(row.readOnly);
-        texts_.at(static_cast<std::size_t>(row.number)) = field;
+        case window::Kind::Button: buttons_.push_back(makeButton(this, c)); break;
+        }
     }
 
     // A screen reader announces each box by its caption.
     for (std::size_t number = 1; number < texts_.size(); ++number) {
         captions_.at(number)->setBuddy(texts_.at(number));
-        texts_.at(number)->setAccessibleName(captions_.at(number)->text().trimmed());
+        texts_.at(number)->setAccessibleName(
+            fromView(window::captionOf(texts_.at(number)->objectName().toStdString())));
     }
+}
 
-    command2_ = makeButton(this, "Command2", {128, 576}, kFuelHeading);
-    command1_ = makeButton(this, "Command1", {344, 480}, kDescentHeading);
-    command3_ = makeButton(this, "Command3", {552, 528}, kProfitHeading);
+QPushButton* Form1::button(const char* name) const {
+    for (QPushButton* b : buttons_) {
+        if (b->objectName() == QLatin1String(name)) {
+            return b;
+        }
+    }
+    return nullptr;
 }
 
 void Form1::setFocusOrder() {
-    // Not the visual order: the two lower-numbered buttons, the fields by number, Command3.
-    QWidget* previous = command1_;
-    auto chain = [&previous](QWidget* next) {
-        setTabOrder(previous, next);
+    QWidget* previous = nullptr;
+    for (const std::string_view name : window::kFocusOrder) {
+        auto* next = findChild<QWidget*>(fromView(name), Qt::FindDirectChildrenOnly);
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
         previous = next;
-    };
-    chain(command2_);
-    for (int number = 1; number <= 12; ++number) {
-        chain(text(number));
     }
-    chain(command3_);
-    command1_->setFocus();
+    findChild<QWidget*>(fromView(window::kFirstFocus), Qt::FindDirectChildrenOnly)->setFocus();
 }
 
 std::string Form1::read(int number) const { return text(number)->text().toStdString(); }

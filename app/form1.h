@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -28,6 +29,7 @@ public:
 private:
     void buildControls();
     void setFocusOrder();
+    [[nodiscard]] QPushButton* button(const char* name) const;
     void command1Click();
     void command2Click();
     void command3Click();
@@ -42,7 +44,5 @@ private:
     convert::NumberFormat format_;
     std::array<QLineEdit*, 13> texts_{};  // index 0 unused, so Text3 is texts_[3]
     std::array<QLabel*, 13> captions_{};  // the field label of each text box
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
+    std::vector<QPushButton*> buttons_;
 };

@@ -1,0 +1,186 @@
+// The web page as a visitor meets it, opened from disk in headless Chromium and Firefox ESR: the
+// controls where the window's description puts them, the keyboard, each calculator under an
+// English and a Russian browser, the boxes, and nothing fetched or complained of.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { after, before, describe, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+
+const puppeteer = createRequire(new URL('../web/package.json', import.meta.url))('puppeteer-core');
+const page = process.env.FLIGHTCALC_PAGE ?? 'build/web/flightcalc.html';
+const window = JSON.parse(readFileSync(process.env.FLIGHTCALC_WINDOW ?? 'build/wasm/web/window.json'));
+const url = pathToFileURL(page).href;
+
+const browsers = {
+  chromium: (language) => ({
+    browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true,
+    args: ['--no-sandbox', `--lang=${language}`, `--accept-lang=${language}`, '--disable-gpu'],
+    env: { ...process.env, LANGUAGE: language.replace('-', '_') },
+  }),
+  firefox: (language) => ({
+    browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
+    extraPrefsFirefox: { 'intl.accept_languages': language, 'intl.locale.requested': language },
+  }),
+};
+
+const noAltitude = 'Ошибка 13: несоответствие типов\nПоле «Высота, м» не содержит числа.\n\n' +
+  'Расчет не выполнен; введенные данные сохранены.';
+
+// Per language: typed texts, the button, the output field and what it shows.
+const clicks = {
+  'en-US': [
+    [{}, 'Command1', 'Text2', '187'],
+    [{}, 'Command2', 'Text8', '26795.4987246009'],
+    [{ Text8: '26795.4987246009', Text9: '100000', Text10: '2', Text11: '1000' }, 'Command3', 'Text12', '36336.709147685'],
+  ],
+  'ru-RU': [
+    [{ Text1: '555' }, 'Command1', 'Text2', '16,1'],
+    [{ Text8: '1234' }, 'Command2', 'Text8', '26795,4910811456'],
+    [{ Text8: '26795,4910811456', Text9: '100000', Text10: '2', Text11: '1000' }, 'Command3', 'Text12', '36337,94'],
+  ],
+};
+
+const texts = (tab) => tab.$$eval('input', (all) => Object.fromEntries(all.map((f) => [f.id, f.value])));
+const focused = (tab) => tab.evaluate(() => document.activeElement.id);
+
+async function type(tab, typed) {
+  for (const [id, text] of Object.entries(typed)) {
+    await tab.$eval(`#${id}`, (field) => { field.value = ''; });
+    await tab.type(`#${id}`, text);
+  }
+}
+
+for (const [name, options] of Object.entries(browsers)) {
+  for (const language of Object.keys(clicks)) {
+    describe(`${name}, ${language}`, () => {
+      let browser; let tab; const requests = []; const complaints = [];
+      before(async () => {
+        browser = await puppeteer.launch(options(language));
+        tab = await browser.newPage();
+        tab.on('request', (request) => requests.push(request.url()));
+        tab.on('console', (message) => message.type() === 'error' && complaints.push(message.text()));
+        tab.on('pageerror', (error) => complaints.push(String(error)));
+      });
+      after(() => browser?.close());
+
+      const open = async () => {
+        await tab.goto(url);
+        await tab.waitForSelector('#Form1[data-ready]');
+      };
+
+      test('every control at its place with its text, the focus on Command1', async () => {
+        await open();
+        assert.equal(await tab.title(), window.title);
+        assert.equal(await tab.$eval('html', (html) => html.lang), 'ru');
+        assert.equal(await tab.evaluate(() => navigator.language), language);
+        const shown = await tab.evaluate(() => {
+          const form = document.getElementById('Form1').getBoundingClientRect();
+          return [...document.querySelectorAll('#Form1 > *')].map((e) => {
+            const r = e.getBoundingClientRect();
+            return {
+              name: e.id, left: r.left - form.left, top: r.top - form.top, width: r.width,
+              height: r.height, text: e.tagName === 'INPUT' ? e.value : e.textContent, fits: e.scrollWidth <= e.clientWidth,
+              readOnly: Boolean(e.readOnly), partner: e.htmlFor || '', spoken: e.ariaLabel,
+              colour: getComputedStyle(e).color,
+            };
+          });
+        });
+        assert.deepEqual(shown.map((c) => c.name), window.controls.map((c) => c.name), 'in stacking order');
+        const heading = Object.fromEntries(window.controls.map((c) => [c.name, c.text]));
+        for (const [c, s] of window.controls.map((c, i) => [c, shown[i]])) {
+          assert.deepEqual([s.left, s.top, s.width, s.height], [c.left, c.top, c.width, c.height], c.name);
+          if (c.kind === 'picture') continue;
+          assert.equal(s.text, c.text, c.name);
+          assert.equal(s.readOnly, c.readOnly, c.name);
+          assert.ok(s.fits, `${c.name} shows its whole caption`);
+          if (c.kind === 'caption') assert.equal(s.partner, c.partner);
+          if (c.kind === 'button') assert.equal(s.spoken, `${c.text}: ${heading[c.partner]}`);
+          if (c.kind === 'heading' || c.kind === 'caption') assert.equal(s.colour, 'rgb(0, 0, 192)', c.name);
+        }
+        assert.deepEqual(await tab.$eval('#Form1', (f) => [f.offsetWidth, f.offsetHeight]), [window.width, window.height]);
+        assert.equal(await focused(tab), window.focusOrder[0]);
+        assert.ok(await tab.evaluate(() => document.fonts.check('10px "DejaVu Sans Condensed"', 'Вычисление')));
+      });
+
+      test('Tab and Shift+Tab cycle through the window, Space and Enter press a button only', async () => {
+        await open();
+        const order = window.focusOrder;
+        for (let step = 1; step <= order.length; step += 1) {
+          await tab.keyboard.press('Tab');
+          assert.equal(await focused(tab), order[step % order.length], `Tab, step ${step}`);
+        }
+        for (let step = 1; step <= order.length; step += 1) {
+          await tab.keyboard.down('Shift'); await tab.keyboard.press('Tab'); await tab.keyboard.up('Shift');
+          assert.equal(await focused(tab), order.at(-step % order.length), `Shift+Tab, step ${step}`);
+        }
+        for (const key of [' ', 'Enter']) {
+          await tab.$eval('#Text2', (field) => { field.value = ''; });
+          await tab.focus('#Command1');
+          await tab.keyboard.press(key);
+          assert.equal((await texts(tab)).Text2, '187', key);
+        }
+        await tab.$eval('#Text2', (field) => { field.value = ''; });
+        const before = await texts(tab);
+        for (const id of ['Text1', 'Text3', 'Text8']) {
+          await tab.focus(`#${id}`);
+          for (const key of ['Enter', 'Escape']) await tab.keyboard.press(key);
+        }
+        await tab.focus('#Text12');
+        await tab.keyboard.type('12');
+        assert.deepEqual(await texts(tab), before, 'nothing pressed, the result fields read-only');
+        assert.equal(tab.url(), url);
+      });
+
+      test('each calculator writes the desktop\'s figure, leading digits in view', async () => {
+        for (const [typed, button, output, figure] of clicks[language]) {
+          await open();
+          await type(tab, typed);
+          const before = await texts(tab);
+          await tab.click(`#${button}`);
+          const after = await texts(tab);
+          assert.equal(after[output], figure, button);
+          assert.deepEqual({ ...after, [output]: '' }, { ...before, [output]: '' }, 'other fields kept');
+          assert.equal(await tab.$eval(`#${output}`, (f) => f.scrollLeft + f.selectionStart), 0);
+        }
+      });
+
+      test('the warning and the error are modal boxes that leave every field as it was', async () => {
+        for (const [typed, id, message] of [[{ Text3: '12000' }, 'Warning', window.outOfRange], [{ Text3: '' }, 'Error', noAltitude]]) {
+          await open();
+          await type(tab, { Text8: '1234', ...typed });
+          const before = await texts(tab);
+          await tab.click('#Command2');
+          const box = await tab.$eval(`#${id}`, (d) => ({
+            open: d.open, modal: d.matches(':modal'), role: d.getAttribute('role'),
+            title: d.querySelector('h2').textContent, text: d.querySelector('p').innerText,
+            focus: document.activeElement.textContent,
+          }));
+          assert.deepEqual(box, { open: true, modal: true, role: 'alertdialog', title: window.boxTitle, text: message, focus: 'OK' });
+          // While it is open a click on a button or Tab reaches nothing of the window.
+          const rect = await tab.$eval('#Command1', (b) => b.getBoundingClientRect().toJSON());
+          await tab.mouse.click(rect.x + 5, rect.y + 5);
+          await tab.keyboard.press('Tab');
+          assert.equal(await tab.evaluate(() => document.activeElement.textContent), 'OK');
+          await tab.keyboard.press('Enter');
+          assert.equal(await tab.$eval(`#${id}`, (d) => d.open), false);
+          assert.deepEqual(await texts(tab), before);
+        }
+      });
+
+      test('on a phone the whole window scales down to the width, its layout unchanged', async () => {
+        await tab.setViewport({ width: 390, height: 844 });
+        await open();
+        const [width, height] = await tab.$eval('#Form1', (f) => { const r = f.getBoundingClientRect(); return [r.width, r.height]; });
+        assert.ok(Math.abs(width - 390) < 1 && Math.abs(height - 390 * window.height / window.width) < 1);
+        assert.ok(await tab.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
+        await tab.setViewport({ width: 900, height: 800 });
+      });
+
+      test('nothing is fetched and nothing complained of', () => {
+        assert.deepEqual(requests.filter((r) => r !== url && !r.startsWith('data:')), []);
+        assert.deepEqual(complaints, []);
+      });
+    });
+  }
+}

@@ -1,0 +1,91 @@
+// The page's wiring: the three buttons call the calculators compiled to WebAssembly with the
+// fields' texts and the browser's number format, and write what they answer; Tab follows the
+// window's focus order; the window keeps its layout, scaled down on a screen narrower than it.
+'use strict';
+(() => {
+  const form = document.getElementById('Form1');
+  const frame = document.getElementById('Frame');
+  const order = form.dataset.focusOrder.split(' ');
+  const fields = Array.from({ length: 13 }, (_, n) => document.getElementById(`Text${n}`));
+
+  // The decimal and grouping separators of the browser's first language.
+  function numberFormat(language) {
+    const parts = new Intl.NumberFormat(language).formatToParts(1234567.5);
+    const part = (type) => parts.find((p) => p.type === type)?.value ?? '';
+    return { decimal: part('decimal') || '.', group: part('group') };
+  }
+
+  function withText(text, use) {
+    const size = lengthBytesUTF8(text) + 1;
+    const pointer = _malloc(size);
+    stringToUTF8(text, pointer, size);
+    try {
+      return use(pointer);
+    } finally {
+      _free(pointer);
+    }
+  }
+
+  const format = numberFormat(navigator.languages?.[0] ?? navigator.language);
+
+  function show(dialog, message) {
+    if (message !== undefined) dialog.querySelector('p').textContent = message;
+    dialog.showModal();
+  }
+
+  // The core answers with what the window shows: the output field and its text, or a box.
+  function press(button) {
+    for (let n = 1; n <= 12; n += 1) {
+      withText(fields[n].value, (text) => _flightcalc_set_text(n, text));
+    }
+    const answer = withText(format.decimal, (decimal) =>
+      withText(format.group, (group) =>
+        UTF8ToString(_flightcalc_click(Number(button.id.slice(7)), decimal, group))));
+    const cut = answer.indexOf('\n');
+    const [what, text] = [answer.slice(0, cut), answer.slice(cut + 1)];
+    if (what === 'error' || what === 'warning') {
+      show(document.getElementById(what === 'error' ? 'Error' : 'Warning'), text);
+      return;
+    }
+    const output = document.getElementById(what);
+    output.value = text;
+    // A long figure is wider than its box: show its leading digits, not its tail.
+    output.setSelectionRange(0, 0);
+    output.scrollLeft = 0;
+  }
+
+  for (const button of form.querySelectorAll('button')) {
+    button.addEventListener('click', () => press(button));
+  }
+  for (const dialog of document.querySelectorAll('dialog')) {
+    dialog.querySelector('.ok').addEventListener('click', () => dialog.close());
+  }
+
+  // Tab and Shift+Tab cycle through the window's controls, never out to the browser; in a box
+  // they stay on its OK.
+  document.addEventListener('keydown', (event) => {
+    if (event.key !== 'Tab') return;
+    event.preventDefault();
+    const box = document.querySelector('dialog[open]');
+    if (box) {
+      box.querySelector('.ok').focus(); // its one button
+      return;
+    }
+    const at = order.indexOf(document.activeElement?.id);
+    const next = at < 0 ? 0 : (at + (event.shiftKey ? order.length - 1 : 1)) % order.length;
+    document.getElementById(order[next]).focus();
+  });
+
+  // Narrower than the window (a phone): the whole window scales down to the width.
+  function fit() {
+    const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
+    form.style.transform = scale < 1 ? `scale(${scale})` : '';
+    frame.style.width = `${form.offsetWidth * scale}px`;
+    frame.style.height = `${form.offsetHeight * scale}px`;
+  }
+  addEventListener('resize', fit);
+  fit();
+
+  document.querySelector('[autofocus]').focus();
+  form.dataset.ready = '';
+})();
