@@ -23,7 +23,7 @@ namespace {
 const QColor kCaptionColour(0, 0, 192);
 const QSize kPictureSize(687, 619);
 
-// Each column's heading; its button is announced by it too.
+// Each column's heading; its button's accessible name carries it too.
 constexpr const char* kFuelHeading = "Вычисление топлива";
 constexpr const char* kDescentHeading = "Вычисление длины спуска";
 constexpr const char* kProfitHeading = "Вычисление прибыли от рейса";
@@ -107,12 +107,14 @@ QFont headingFont() {
     return font;
 }
 
-// The three buttons share their caption; a screen reader tells them apart by their column.
+// The three buttons share their caption; a screen reader tells them apart by their column, named
+// after the caption so that the word a user sees is the word a voice command says.
 QPushButton* makeButton(QWidget* parent, const char* name, QPoint position, const char* column) {
-    auto* button = new QPushButton(QStringLiteral("Расчет"), parent);
+    const QString caption = QStringLiteral("Расчет");
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(QRect(position, kFieldSize));
-    button->setAccessibleDescription(QString::fromUtf8(column));
+    button->setAccessibleName(caption + QStringLiteral(": ") + QString::fromUtf8(column));
     // Outside a dialog, auto-default only lets Enter click the button that has the focus;
     // no button becomes the window's default, so Enter in a text box presses nothing.
     button->setAutoDefault(true);
