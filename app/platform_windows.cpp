@@ -40,8 +40,9 @@ bool holdRunningMark(const char* appId) {
     const std::string name = std::string("Global\\") + appId;
     SECURITY_ATTRIBUTES everyone{};
     everyone.nLength = static_cast<DWORD>(sizeof(everyone));
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
-            L"D:(A;;0x00100000;;;WD)", SDDL_REVISION_1, &everyone.lpSecurityDescriptor, nullptr)) {
+    const BOOL described = ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        L"D:(A;;0x00100000;;;WD)", SDDL_REVISION_1, &everyone.lpSecurityDescriptor, nullptr);
+    if (described == FALSE) {
         std::fprintf(stderr, "flightcalc: no security descriptor for %s (error %lu)\n",
                      name.c_str(), GetLastError());
         return false;
