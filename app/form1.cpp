@@ -69,12 +69,14 @@ QFont headingFont() {
     return font;
 }
 
-// The three buttons share their caption; a screen reader tells them apart by their column.
+// The three buttons share their caption; a screen reader tells them apart by their column, named
+// after the caption so that the word a user sees is the word a voice command says.
 QPushButton* makeButton(QWidget* parent, const window::Control& c) {
     auto* button = new QPushButton(fromView(c.text), parent);
     button->setObjectName(fromView(c.name));
     button->setGeometry(placeOf(c));
-    button->setAccessibleDescription(fromView(window::control(c.partner).text));
+    button->setAccessibleName(fromView(c.text) + QStringLiteral(": ") +
+                              fromView(window::control(c.partner).text));
     // Outside a dialog, auto-default only lets Enter click the button that has the focus;
     // no button becomes the window's default, so Enter in a text box presses nothing.
     button->setAutoDefault(true);

@@ -8,10 +8,9 @@
 #include <QStyle>
 
 int main(int argc, char* argv[]) {
-    if (!canOpenWindow()) {
+    if (!canOpenWindow() || !holdRunningMark(FLIGHTCALC_APP_ID)) {
         return 1;
     }
-    holdRunningMark(FLIGHTCALC_APP_ID);
     provideRuntimeFolder();
     provideUtf8Characters();
     QApplication app(argc, argv);

@@ -23,5 +23,6 @@ void provideUtf8Characters();
 void provideFonts();
 
 // Holds, while the program runs, a named object by which its Windows installer and uninstaller
-// see a running copy and ask for it to be closed first; Linux packages need none.
-void holdRunningMark(const char* appId);
+// see a running copy and ask for it to be closed first; Linux packages need none. False, said on
+// standard error, when the mark cannot be held: the program then does not run unseen.
+[[nodiscard]] bool holdRunningMark(const char* appId);

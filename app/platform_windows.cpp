@@ -4,7 +4,10 @@
 #include <QString>
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
 
+#include <cstdio>
 #include <string>
 
 // Windows looks for a DLL in the program's folder before System32, and a program unpacked into a
@@ -30,8 +33,27 @@ void provideFonts() {
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"));
 }
 
-void holdRunningMark(const char* appId) {
-    // Global\: a copy running in any user's session counts. The handle closes as the program ends.
+bool holdRunningMark(const char* appId) {
+    // Global\: a copy running in any user's session counts. Everyone may open it to wait on it:
+    // with the default descriptor another user's copy could not, and held no mark of its own once
+    // the first copy ended. The handle closes as the program ends.
     const std::string name = std::string("Global\\") + appId;
-    CreateMutexA(nullptr, FALSE, name.c_str());
+    SECURITY_ATTRIBUTES everyone{};
+    everyone.nLength = static_cast<DWORD>(sizeof(everyone));
+    const BOOL described = ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        L"D:(A;;0x00100000;;;WD)", SDDL_REVISION_1, &everyone.lpSecurityDescriptor, nullptr);
+    if (described == FALSE) {
+        std::fprintf(stderr, "flightcalc: no security descriptor for %s (error %lu)\n",
+                     name.c_str(), GetLastError());
+        return false;
+    }
+    HANDLE mark = CreateMutexExA(&everyone, name.c_str(), 0, SYNCHRONIZE);
+    const DWORD error = GetLastError();
+    LocalFree(everyone.lpSecurityDescriptor);
+    if (mark == nullptr) {
+        std::fprintf(stderr, "flightcalc: cannot hold the running mark %s (error %lu)\n",
+                     name.c_str(), error);
+        return false;
+    }
+    return true;
 }

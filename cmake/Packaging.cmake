@@ -15,8 +15,9 @@ price and the cargo income. The texts of the window are Russian.")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-  # Per machine, into Program Files, with a Start-menu entry and an entry in Apps & features that
-  # uninstalls it. Debian's makensis builds 32-bit installers unless told the target. The
+  # For all users, into Program Files, or for the current user, into their LocalAppData\Programs,
+  # with one Start-menu entry and an entry in Apps & features that uninstalls it. Debian's
+  # makensis builds 32-bit installers unless told the target. The
   # installer is made from the project's NSIS.template.in, beside this file: CPack's own, in
   # Russian, aware of a running copy and of the installed version (its head lists what differs).
   list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
@@ -26,12 +27,12 @@ if(WIN32)
   set(CPACK_FLIGHTCALC_APP_ID ${FLIGHTCALC_APP_ID})
   set(CPACK_PACKAGE_INSTALL_DIRECTORY "Калькулятор рейса")
   set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY flightcalc)
-  set(CPACK_PACKAGE_EXECUTABLES flightcalc "Калькулятор рейса")
+  # No CPACK_PACKAGE_EXECUTABLES: CPack's link would point into a bin folder the program is not in
+  # (CPACK_NSIS_EXECUTABLES_DIRECTORY); the template makes the one link itself.
   set(CPACK_NSIS_DISPLAY_NAME "Калькулятор рейса")
   set(CPACK_NSIS_PACKAGE_NAME "Калькулятор рейса ${PROJECT_VERSION}")
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
   set(CPACK_NSIS_DEFINES "Target amd64-unicode
-  !define MUI_STARTMENUPAGE_DEFAULTFOLDER '${CPACK_PACKAGE_INSTALL_DIRECTORY}'
   ; CPack's uninstaller removes our key but leaves the vendor's above it, empty: remove it last.
   Function un.onUninstSuccess
     DeleteRegKey /ifempty SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'
@@ -41,6 +42,11 @@ if(WIN32)
   set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/app/icon/flightcalc.ico)
   set(CPACK_NSIS_MUI_UNIICON ${PROJECT_BINARY_DIR}/app/icon/flightcalc.ico)
   set(CPACK_NSIS_INSTALLED_ICON_NAME flightcalc.exe)
+  # The installer's version sheet and footer are the program's, not NSIS's; the uninstaller
+  # carries the same sheet.
+  set(CPACK_FLIGHTCALC_SETUP_DESCRIPTION "Установка и удаление «Калькулятор рейса»")
+  set(CPACK_FLIGHTCALC_COPYRIGHT "${FLIGHTCALC_COPYRIGHT}")
+  set(CPACK_FLIGHTCALC_BRANDING_TEXT "Калькулятор рейса ${PROJECT_VERSION}")
   set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
   set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
   set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)

@@ -71,7 +71,7 @@ struct Control {
     QRect place;
     Kind kind{};
     const char* text{};    // caption, text at start, or button caption
-    const char* spoken{};  // a field's or button's accessible name, a button's description
+    const char* spoken{};  // the accessible name
 };
 
 constexpr const char* kFuel = "Вычисление топлива";
@@ -93,13 +93,13 @@ const Control kControls[] = {
     {"Text7", {128, 528, 89, 25}, kField, "4500", "Запас, кг"},
     {"Label11", {40, 552, 81, 17}, kCaption, "Вес топлива, кг", ""},
     {"Text8", {128, 552, 89, 25}, kField, "", "Вес топлива, кг"},
-    {"Command2", {128, 576, 89, 25}, kButton, "Расчет", kFuel},
+    {"Command2", {128, 576, 89, 25}, kButton, "Расчет", "Расчет: Вычисление топлива"},
     {"Label14", {280, 408, 185, 17}, kHeading, kDescent, ""},
     {"Label9", {240, 432, 97, 17}, kCaption, "Высота полета, м", ""},
     {"Text1", {344, 432, 89, 25}, kField, "9100", "Высота полета, м"},
     {"Label10", {216, 456, 121, 17}, kCaption, "Расстояние спуска, км", ""},
     {"Text2", {344, 456, 89, 25}, kResult, "", "Расстояние спуска, км"},
-    {"Command1", {344, 480, 89, 25}, kButton, "Расчет", kDescent},
+    {"Command1", {344, 480, 89, 25}, kButton, "Расчет", "Расчет: Вычисление длины спуска"},
     {"Label16", {464, 408, 217, 17}, kHeading, kProfit, ""},
     {"Label8", {448, 432, 97, 17}, kCaption, "Доход от груза, v$", ""},
     {"Text9", {552, 432, 89, 25}, kField, "", "Доход от груза, v$"},
@@ -109,7 +109,7 @@ const Control kControls[] = {
     {"Text11", {552, 480, 89, 25}, kField, "", "Топлива на борту, кг"},
     {"Label18", {448, 504, 97, 17}, kLeftCaption, "Доход от рейса, v$", ""},
     {"Text12", {552, 504, 89, 25}, kResult, "", "Доход от рейса, v$"},
-    {"Command3", {552, 528, 89, 25}, kButton, "Расчет", kProfit},
+    {"Command3", {552, 528, 89, 25}, kButton, "Расчет", "Расчет: Вычисление прибыли от рейса"},
     {"Label17", {608, 584, 73, 17}, kNote, "Version 2.1", ""},
     {"Image1", {0, -8, 687, 619}, kPicture, "", ""},
 };
@@ -132,7 +132,7 @@ TEST_F(Form1Test, EveryControlHasItsPlaceTextLookAndSpokenName) {
             EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(c.spoken));
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             EXPECT_EQ(button->text(), "Расчет");
-            EXPECT_EQ(spoken->text(QAccessible::Description), QString::fromUtf8(c.spoken));
+            EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(c.spoken));
         } else if (c.kind != kPicture) {
             auto* label = qobject_cast<QLabel*>(widget);
             ASSERT_NE(label, nullptr);
