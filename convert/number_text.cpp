@@ -38,23 +38,27 @@ std::string numberText(double value, const NumberFormat& format) {
     int exponent = 0;
     std::from_chars(exponentStart + (*exponentStart == '+' ? 1 : 0), end, exponent);
 
+    // Appended piece by piece: g++ 12 warns falsely of overlap on a literal + a string.
     const std::string& separator = format.decimalSeparator;
     std::string text = value < 0 ? "-" : "";
     if (exponent < kSmallestPositionalExponent || exponent > kLargestPositionalExponent) {
-        text += digits.substr(0, 1);
+        text += digits.front();
         if (digits.size() > 1) {
-            text += separator + digits.substr(1);
+            text.append(separator).append(digits, 1);
         }
         text += exponent < 0 ? "E-" : "E+";
-        text += (std::abs(exponent) < 10 ? "0" : "") + std::to_string(std::abs(exponent));
+        if (std::abs(exponent) < 10) {
+            text += '0';
+        }
+        text += std::to_string(std::abs(exponent));
     } else if (exponent < 0) {
-        text +=
-            "0" + separator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        text.append(1, '0').append(separator);
+        text.append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
     } else if (const auto integral = static_cast<std::size_t>(exponent) + 1;
                digits.size() <= integral) {
-        text += digits + std::string(integral - digits.size(), '0');
+        text.append(digits).append(integral - digits.size(), '0');
     } else {
-        text += digits.substr(0, integral) + separator + digits.substr(integral);
+        text.append(digits, 0, integral).append(separator).append(digits, integral);
     }
     return text;
 }
