@@ -80,20 +80,21 @@ INSTANTIATE_TEST_SUITE_P(Fuel, Calculators, testing::Values(
     Row{kFuel, {"5000", "1000", "0", "0", "0"}, &kPeriod, "16685.6187473132"},
     // A range shorter than two descents: negative cruise distance and cruise fuel.
     Row{kFuel, {"9100", "км", "50000", "1000", "4500"}, &kPeriod, "9624.40387806771"},
-    // Each band of both tables at its lower edge and above its knot; no tolerance at an edge.
+    // Each band of both tables above its knot and half a metre above its lower edge, where the
+    // band below meets it; at 5000, 6000 and 12000 exactly, no tolerance at an edge.
     Row{kFuel, {"5000", "2000", "50000", "1000", "4500"}, &kPeriod, "43288.4452436975"},
     Row{kFuel, {"5999", "2000", "50000", "1000", "4500"}, &kPeriod, "41747.6901582258"},
     Row{kFuel, {"5999.999999999999", "2000", "50000", "1000", "4500"}, &kPeriod, "41746.180826219"},
-    Row{kFuel, {"6500", "2000", "50000", "1000", "4500"}, &kPeriod, "36945.3889999867"},
-    Row{kFuel, {"7000", "2000", "50000", "1000", "4500"}, &kPeriod, "34918.1388624794"},
+    Row{kFuel, {"6000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "38718.9425111023"},
+    Row{kFuel, {"7000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "34916.1674501395"},
     Row{kFuel, {"7999", "2000", "50000", "1000", "4500"}, &kPeriod, "31074.2447293818"},
-    Row{kFuel, {"8000", "2000", "50000", "1000", "4500"}, &kPeriod, "30933.8452286473"},
+    Row{kFuel, {"8000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "30932.4685761262"},
     Row{kFuel, {"8999", "2000", "50000", "1000", "4500"}, &kPeriod, "28253.3799686933"},
-    Row{kFuel, {"9000", "2000", "50000", "1000", "4500"}, &kPeriod, "26974.0422433648"},
+    Row{kFuel, {"9000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "26973.1470692477"},
     Row{kFuel, {"9999", "2000", "50000", "1000", "4500"}, &kPeriod, "25234.7212668137"},
-    Row{kFuel, {"10000", "2000", "50000", "1000", "4500"}, &kPeriod, "25233.0295459806"},
+    Row{kFuel, {"10000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "25232.5332104298"},
     Row{kFuel, {"10999", "2000", "50000", "1000", "4500"}, &kPeriod, "24272.724525027"},
-    Row{kFuel, {"11000", "2000", "50000", "1000", "4500"}, &kPeriod, "24271.7946985782"},
+    Row{kFuel, {"11000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "24271.3694091941"},
     Row{kFuel, {"11500", "2000", "50000", "1000", "4500"}, &kPeriod, "23853.8347449049"},
     Row{kFuel, {"11999", "2000", "50000", "1000", "4500"}, &kPeriod, "23451.3345999039"},
     Row{kFuel, {"6000", "2000", "50000", "1000", "4500"}, &kPeriod, "38720.738605096"},
@@ -118,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Fuel, Calculators, testing::Values(
     Row{kFuel, {"9100 м", "2000", "50000", "1000", "4500"}, &kPeriod, "error 13 in 0"},
     Row{kFuel, {"4999", "2000", "груз", "1000", "4500"}, &kPeriod, "error 13 in 2"},
     Row{kFuel, {"9100", "2000", "", "1000", "4500"}, &kComma, "error 13 in 2"},
-    // Out of the altitude range the rate is 0: no cruise fuel, however long the range.
-    Row{kFuel, {"4999", "1e308", "50000", "1000", "4500"}, &kPeriod, "warning"},
+    // Out of the altitude range the rate is 0: no cruise fuel, which would overflow this total.
+    Row{kFuel, {"4999", "1e308", "50000", "1.797e308", "4500"}, &kPeriod, "warning"},
     // Faults of the first pass are reported before the range test could warn.
     Row{kFuel, {"1e999", "2000", "50000", "1000", "4500"}, &kPeriod, "error 6"},
     Row{kFuel, {"9100", "2000", "1e999", "1000", "4500"}, &kPeriod, "error 6"},

@@ -9,6 +9,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -32,14 +33,15 @@ TEST_P(LenientParse, ReadsTheLeadingNumber) {
 INSTANTIATE_TEST_SUITE_P(Rows, LenientParse, testing::Values(
     LenientRow{"", 0}, LenientRow{"abc", 0}, LenientRow{"-", 0}, LenientRow{".", 0},
     LenientRow{" 12 34 ", 1234}, LenientRow{"9 100", 9100}, LenientRow{"\t-1\n2", -12},
-    LenientRow{"1.5D2", 150}, LenientRow{"2E-1", 0.2},
+    LenientRow{"1.5D2", 150}, LenientRow{"2E-1", 0.2}, LenientRow{"1.5e+3", 1500},
     LenientRow{"12,5", 12}, LenientRow{"7a", 7}, LenientRow{"+3", 3}, LenientRow{"-.5", -0.5},
-    LenientRow{"2e", 2}, LenientRow{"2e+", 2}, LenientRow{"1.2.3", 1.2},
+    LenientRow{"2e", 2}, LenientRow{"2e+", 2}, LenientRow{"1.2.3", 1.2}, LenientRow{"1O0", 1},
     LenientRow{"0.1", 0.1}, LenientRow{"123456789012345678901234567890", 1.2345678901234568e29},
     LenientRow{"1e999", kInf}, LenientRow{"-1e999", -kInf}, LenientRow{"1e-999", 0},
     LenientRow{"0.000e99999999999999999999", 0},
-    LenientRow{"&H1F", 31}, LenientRow{"&HFFFF", -1}, LenientRow{"&H10000", 65536},
-    LenientRow{"&O17", 15}, LenientRow{"&Hz", 0}, LenientRow{"&H1@", 1}, LenientRow{"&B101", 0}));
+    LenientRow{"&hA0", 160}, LenientRow{"&HFFFF", -1}, LenientRow{"&H10000", 65536},
+    LenientRow{"&H100000000FFFF", 65535}, LenientRow{"&O1782", 15}, LenientRow{"&Hz", 0},
+    LenientRow{"&H1@", 1}, LenientRow{"&B101", 0}));
 // clang-format on
 
 struct StrictRow {
@@ -50,9 +52,15 @@ struct StrictRow {
 
 class StrictParse : public testing::TestWithParam<StrictRow> {};
 
+// The text as a view into a longer string: nothing after its end is read, a digit, a blank or a
+// sign there included.
 TEST_P(StrictParse, AcceptsOnlyAWholeRegionalNumber) {
     const auto& row = GetParam();
-    EXPECT_EQ(convert::strictParse(row.text, *row.format), row.expected) << '"' << row.text << '"';
+    for (const std::string after : {"", "0", " ", "-"}) {
+        const std::string buffer = row.text + after;
+        const std::string_view text(buffer.data(), buffer.size() - after.size());
+        EXPECT_EQ(convert::strictParse(text, *row.format), row.expected) << '"' << buffer << '"';
+    }
 }
 
 const std::optional<double> kNone;  // no number: the calculators' type mismatch
@@ -67,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, StrictParse, testing::Values(
     StrictRow{"1,000.5", &kPeriod, 1000.5}, StrictRow{"1e3", &kPeriod, 1000},
     StrictRow{"1E-2", &kPeriod, 0.01}, StrictRow{".5", &kPeriod, 0.5}, StrictRow{"5.", &kPeriod, 5},
     StrictRow{"1e400", &kPeriod, kInf}, StrictRow{"", &kPeriod, kNone}, StrictRow{"   ", &kPeriod, kNone},
-    StrictRow{"abc", &kPeriod, kNone}, StrictRow{"12a", &kPeriod, kNone}, StrictRow{"--5", &kPeriod, kNone},
+    StrictRow{"abc", &kPeriod, kNone}, StrictRow{"12:30", &kPeriod, kNone}, StrictRow{"--5", &kPeriod, kNone},
     StrictRow{"5-", &kPeriod, kNone}, StrictRow{"1e", &kPeriod, kNone}, StrictRow{"1d3", &kPeriod, kNone},
     StrictRow{"1,,000", &kPeriod, kNone}, StrictRow{",100", &kPeriod, kNone}, StrictRow{"100,", &kPeriod, kNone},
     StrictRow{"1.5,0", &kPeriod, kNone}, StrictRow{"1.2.3", &kPeriod, kNone}, StrictRow{"1 000", &kPeriod, kNone},
@@ -99,16 +107,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, NumberText, testing::Values(
     TextRow{187, &kPeriod, "187"}, TextRow{246.9, &kPeriod, "246.9"}, TextRow{-15, &kPeriod, "-15"},
     TextRow{0.5, &kPeriod, "0.5"}, TextRow{0.5, &kComma, "0,5"}, TextRow{12.5, &kComma, "12,5"},
     TextRow{1.0 / 3.0, &kPeriod, "0.333333333333333"}, TextRow{0.1 + 0.2, &kPeriod, "0.3"},
-    TextRow{0, &kPeriod, "0"}, TextRow{-0.0, &kPeriod, "0"}, TextRow{1234567, &kComma, "1234567"},
+    TextRow{0, &kPeriod, "0"}, TextRow{-0.0, &kPeriod, "0"}, TextRow{1234500, &kComma, "1234500"},
     TextRow{76200.33648152814, &kPeriod, "76200.3364815281"},
     TextRow{123456789012345.6, &kPeriod, "123456789012346"},
-    TextRow{999999999999999, &kPeriod, "999999999999999"},
+    TextRow{999999999999999, &kPeriod, "999999999999999"}, TextRow{kInf, &kPeriod, "inf"},
     TextRow{999999999999999.5, &kPeriod, "1E+15"}, TextRow{1e15, &kPeriod, "1E+15"},
     TextRow{1e16, &kPeriod, "1E+16"}, TextRow{-1.5e20, &kComma, "-1,5E+20"},
     TextRow{0.0001, &kPeriod, "0.0001"}, TextRow{0.00012345, &kPeriod, "0.00012345"},
     TextRow{1.5e-5, &kComma, "1,5E-05"}, TextRow{1e100, &kPeriod, "1E+100"},
     TextRow{1.7976931348623157e308, &kPeriod, "1.79769313486232E+308"},
-    TextRow{5e-324, &kPeriod, "4.94065645841247E-324"}));
+    TextRow{5e-324, &kPeriod, "4.94065645841247E-324"}, TextRow{2.5e-10, &kComma, "2,5E-10"}));
 // clang-format on
 
 using convert::Operation;
