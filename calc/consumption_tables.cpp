@@ -1,29 +1,29 @@
 #include "calc/consumption_tables.h"
 
-#include <algorithm>
-
 namespace calc {
 namespace {
 
-// The first band, in ascending order, with lower <= S < upper.
-template <typename Band, std::size_t N>
-const Band* bandOf(const std::array<Band, N>& table, double s) {
-    const auto* const found = std::find_if(table.begin(), table.end(), [s](const Band& band) {
-        return s >= band.lower && s < band.upper;
-    });
-    return found == table.end() ? nullptr : found;
-}
+bool holds(double lower, double upper, double s) { return s >= lower && s < upper; }
 
 }  // namespace
 
-const BaseConsumptionBand* baseConsumptionBand(double s) { return bandOf(kBaseConsumption, s); }
+// The first band, in ascending order, with lower <= S < upper.
+const BaseConsumptionBand* baseConsumptionBand(double s) {
+    for (const BaseConsumptionBand& band : kBaseConsumption) {
+        if (holds(band.lower, band.upper, s)) {
+            return &band;
+        }
+    }
+    return nullptr;
+}
 
 std::optional<double> weightCoefficient(double s) {
-    const WeightCoefficientBand* band = bandOf(kWeightCoefficient, s);
-    if (band == nullptr) {
-        return std::nullopt;
+    for (const WeightCoefficientBand& band : kWeightCoefficient) {
+        if (holds(band.lower, band.upper, s)) {
+            return band.coefficient;
+        }
     }
-    return band->coefficient;
+    return std::nullopt;
 }
 
 bool cargoInRange(double cargo) { return cargo >= kMinCargo && cargo <= kMaxCargo; }
