@@ -88,6 +88,15 @@ bool takeSign(std::string_view s, std::size_t& pos) {
     return false;
 }
 
+// The value of one digit (letters from 10 on); the radix itself for a character below a.
+unsigned radixDigit(char c, unsigned radix) {
+    if (isDigit(c)) {
+        return static_cast<unsigned>(c - '0');
+    }
+    const char lower = static_cast<char>(c | 0x20);
+    return lower >= 'a' ? static_cast<unsigned>(lower - 'a') + 10U : radix;
+}
+
 // &H and &O read an integer the width of the classic Basic ones: 16 bits when the digits fit
 // in 16, else 32, in two's complement (&HFFFF is -1, &H10000 is 65536); longer digit strings
 // keep their low 32 bits. Any character that is no digit of the radix ends the digits.
@@ -95,10 +104,7 @@ double radixInteger(std::string_view digits, unsigned radix) {
     std::uint64_t low32 = 0;
     bool wide = false;
     for (const char c : digits) {
-        const char lower = static_cast<char>(c | 0x20);
-        const unsigned digit = isDigit(c)     ? static_cast<unsigned>(c - '0')
-                               : lower >= 'a' ? static_cast<unsigned>(lower - 'a') + 10U
-                                              : radix;
+        const unsigned digit = radixDigit(c, radix);
         if (digit >= radix) {
             break;
         }
