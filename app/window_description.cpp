@@ -18,8 +18,8 @@ std::string_view describe(convert::ErrorCode code) {
 }  // namespace
 
 const Control& control(std::string_view name) {
-    const auto* found = std::find_if(kControls.begin(), kControls.end(),
-                                     [name](const Control& c) { return c.name == name; });
+    const auto* found =
+        std::ranges::find_if(kControls, [name](const Control& c) { return c.name == name; });
     return found == kControls.end() ? kControls.front() : *found;
 }
 
