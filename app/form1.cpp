@@ -9,12 +9,14 @@
 #include "convert/error.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QResource>
+#include <QScreen>
 
 #include <limits>
 #include <string_view>
@@ -105,6 +107,10 @@ Form1::Form1(convert::NumberFormat format, QWidget* parent)
     setWindowTitle(fromView(window::kTitle));
     setFont(dialogFont());
     resize(window::kWidth, window::kHeight);
+    // Opens centred on the screen, as the platform's own dialogs do.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
     buildControls();
     setFocusOrder();
     connect(button("Command1"), &QPushButton::clicked, this, &Form1::command1Click);

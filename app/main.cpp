@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QScreen>
-#include <QStyle>
 
 int main(int argc, char* argv[]) {
     if (!canOpenWindow() || !holdRunningMark(FLIGHTCALC_APP_ID)) {
@@ -18,10 +16,6 @@ int main(int argc, char* argv[]) {
     // Docks and task bars group the window with its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(FLIGHTCALC_APP_ID));
     Form1 window(numberFormatOf(QLocale::system()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                               screen->availableGeometry()));
-    }
     window.show();
     return QApplication::exec();
 }

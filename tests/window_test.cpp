@@ -17,12 +17,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <memory>
 #include <ostream>
 #include <utility>
@@ -140,12 +142,10 @@ TEST_F(Form1Test, EveryControlHasItsPlaceTextLookAndSpokenName) {
             EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, kAlignments.at(c.kind));
             EXPECT_EQ(label->palette().color(QPalette::WindowText),
                       c.kind == kNote ? defaultText : QColor(0, 0, 192));
-            if (c.kind == kHeading) {
-                EXPECT_EQ(label->font().pointSizeF(), 9.75);
-                EXPECT_EQ(label->font().weight(), QFont::Normal);
-            } else {
-                EXPECT_EQ(label->font(), window_->font());
-            }
+            const QFont font = label->font();
+            EXPECT_EQ(font.pointSizeF(), c.kind == kHeading ? 9.75 : 7.5);
+            EXPECT_EQ(font.weight(), QFont::Normal);
+            EXPECT_FALSE(font.italic() || font.underline() || font.strikeOut() || font.overline());
             // A caption wider than its box is cut off; every letter comes from the one face.
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
             // The condensed face the boxes were laid out for; a heading may take the classic one.
@@ -162,6 +162,33 @@ TEST_F(Form1Test, EveryControlHasItsPlaceTextLookAndSpokenName) {
     const QObjectList& children = window_->children();
     EXPECT_EQ(children.indexOf(control("Image1")), 0);
     EXPECT_LT(children.indexOf(control("Label17")), children.indexOf(control("Text3")));
+}
+
+// Beyond the controls' places: opened centred on the screen, a frame that resizes while nothing
+// inside moves, and the picture's blue gradient beneath the columns, pale to deep.
+TEST_F(Form1Test, OpensCentredResizesAndShowsThePicture) {
+    // Within the frame's width: the frame is not known until the window is shown.
+    const QPoint offCentre =
+        window_->geometry().center() - window_->screen()->availableGeometry().center();
+    const QSize frame = window_->frameGeometry().size() - window_->size();
+    EXPECT_TRUE(std::abs(offCentre.x()) <= frame.width() &&
+                std::abs(offCentre.y()) <= frame.height())
+        << offCentre.x() << ", " << offCentre.y();
+    EXPECT_NE(window_->minimumSize(), window_->maximumSize());
+    EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    const QImage shot = window_->grab().toImage();
+    for (const auto& [y, colour] : {std::pair{402, QColor(200, 225, 250)},
+                                    {552, QColor(132, 174, 236)},
+                                    {600, QColor(72, 127, 220)}}) {
+        const QColor seen = shot.pixelColor(QPoint(8, y) * shot.devicePixelRatio());
+        EXPECT_LE(std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
+                      std::abs(seen.blue() - colour.blue()),
+                  16)
+            << "row " << y << ": " << seen.name().toStdString();
+    }
+    window_->resize(900, 800);
+    EXPECT_EQ(control("Image1")->geometry(), QRect(0, -8, 687, 619));
+    EXPECT_EQ(control("Command3")->geometry(), QRect(552, 528, 89, 25));
 }
 
 // Run at other display scales too (FLIGHTCALC_SCREEN_PERCENT says which): the same layout,
