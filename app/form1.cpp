@@ -50,7 +50,6 @@ Qt::Alignment alignmentOf(window::Align align) {
 
 QFont dialogFont() {
     QFont font(fromView(window::kFace));
-    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(window::kPoints);
     return font;
 }
@@ -62,12 +61,7 @@ QFont headingFont() {
     QFont font(QFontDatabase::writingSystems(classic).contains(QFontDatabase::Cyrillic)
                    ? classic
                    : fromView(window::kFace));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(window::kHeadingPoints);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
+    font.setPointSizeF(window::kHeadingPoints);  // a new QFont's normal weight, no decoration
     return font;
 }
 
