@@ -125,8 +125,7 @@ void Form1::buildControls() {
             auto* image = new QLabel(this);
             image->setObjectName(fromView(c.name));
             image->setPixmap(backgroundPicture(devicePixelRatioF()));
-            image->setGeometry(placeOf(c));
-            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            image->setGeometry(placeOf(c));  // the picture's own size: nothing to align
             break;
         }
         case window::Kind::Heading:

@@ -51,7 +51,9 @@ async function type(tab, typed) {
   }
 }
 
-for (const [name, options] of Object.entries(browsers)) {
+// FLIGHTCALC_BROWSERS=chromium: one browser alone (the mutation runner's quick runs).
+const chosen = (process.env.FLIGHTCALC_BROWSERS ?? 'chromium firefox').split(' ');
+for (const [name, options] of Object.entries(browsers).filter(([name]) => chosen.includes(name))) {
   for (const language of Object.keys(clicks)) {
     describe(`${name}, ${language}`, () => {
       let browser; let tab; const requests = []; const complaints = [];
