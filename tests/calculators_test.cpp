@@ -57,21 +57,18 @@ TEST_P(Calculators, ShowTheFigureOrTheBoxTheTextsCallFor) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Descent, Calculators, testing::Values(
     Row{kDescent, {"9100"}, &kPeriod, "187"}, Row{kDescent, {""}, &kPeriod, "5"},
-    Row{kDescent, {"-1000"}, &kPeriod, "-15"}, Row{kDescent, {"555"}, &kComma, "16,1"},
-    Row{kDescent, {"850,7"}, &kComma, "22"}, Row{kDescent, {"9 100 м"}, &kPeriod, "187"},
-    Row{kDescent, {"12000.5"}, &kPeriod, "245.01"}, Row{kDescent, {"1e308"}, &kPeriod, "2E+306"},
+    Row{kDescent, {"555"}, &kComma, "16,1"}, Row{kDescent, {"850,7"}, &kComma, "22"},
+    Row{kDescent, {"9 100 м"}, &kPeriod, "187"}, Row{kDescent, {"1e308"}, &kPeriod, "2E+306"},
     Row{kDescent, {"1e999"}, &kPeriod, "error 6"}, Row{kDescent, {"-1e999"}, &kComma, "error 6"}));
 
 INSTANTIATE_TEST_SUITE_P(Profit, Calculators, testing::Values(
     Row{kProfit, {"", "", "", ""}, &kPeriod, "0"},
     Row{kProfit, {"500", "100", "2", "1000"}, &kComma, "12,8"},
-    Row{kProfit, {"300", "100", "2", "100"}, &kPeriod, "-393.6"},
     Row{kProfit, {"", "500", "2", ""}, &kPeriod, "1234"},
     Row{kProfit, {"26795.4987246009", "1000", "2", "100000"}, &kPeriod, "36336.709147685"},
     // A fuel weight the estimate wrote under a comma is read up to the comma.
     Row{kProfit, {"26795,4910811456", "0", "1", "0"}, &kComma, "-33065,03"},
-    Row{kProfit, {"1e308", "-1e308", "1", "0"}, &kPeriod, "error 6"},
-    Row{kProfit, {"1e200", "0", "1e200", "0"}, &kPeriod, "error 6"}));
+    Row{kProfit, {"1e308", "-1e308", "1", "0"}, &kPeriod, "error 6"}));
 
 INSTANTIATE_TEST_SUITE_P(Fuel, Calculators, testing::Values(
     // The texts at start: the comma loses the fraction of the second-pass mass.
@@ -80,22 +77,18 @@ INSTANTIATE_TEST_SUITE_P(Fuel, Calculators, testing::Values(
     Row{kFuel, {"5000", "1000", "0", "0", "0"}, &kPeriod, "16685.6187473132"},
     // A range shorter than two descents: negative cruise distance and cruise fuel.
     Row{kFuel, {"9100", "км", "50000", "1000", "4500"}, &kPeriod, "9624.40387806771"},
-    // Each band of both tables above its knot and half a metre above its lower edge, where the
-    // band below meets it; at 5000, 6000 and 12000 exactly, no tolerance at an edge.
+    // Each band of both tables half a metre above its lower edge, where the band below meets it,
+    // the first and the last a metre below their upper edge; at 5000, 6000 and 12000 exactly, no
+    // tolerance at an edge.
     Row{kFuel, {"5000", "2000", "50000", "1000", "4500"}, &kPeriod, "43288.4452436975"},
     Row{kFuel, {"5999", "2000", "50000", "1000", "4500"}, &kPeriod, "41747.6901582258"},
     Row{kFuel, {"5999.999999999999", "2000", "50000", "1000", "4500"}, &kPeriod, "41746.180826219"},
     Row{kFuel, {"6000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "38718.9425111023"},
     Row{kFuel, {"7000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "34916.1674501395"},
-    Row{kFuel, {"7999", "2000", "50000", "1000", "4500"}, &kPeriod, "31074.2447293818"},
     Row{kFuel, {"8000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "30932.4685761262"},
-    Row{kFuel, {"8999", "2000", "50000", "1000", "4500"}, &kPeriod, "28253.3799686933"},
     Row{kFuel, {"9000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "26973.1470692477"},
-    Row{kFuel, {"9999", "2000", "50000", "1000", "4500"}, &kPeriod, "25234.7212668137"},
     Row{kFuel, {"10000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "25232.5332104298"},
-    Row{kFuel, {"10999", "2000", "50000", "1000", "4500"}, &kPeriod, "24272.724525027"},
     Row{kFuel, {"11000.5", "2000", "50000", "1000", "4500"}, &kPeriod, "24271.3694091941"},
-    Row{kFuel, {"11500", "2000", "50000", "1000", "4500"}, &kPeriod, "23853.8347449049"},
     Row{kFuel, {"11999", "2000", "50000", "1000", "4500"}, &kPeriod, "23451.3345999039"},
     Row{kFuel, {"6000", "2000", "50000", "1000", "4500"}, &kPeriod, "38720.738605096"},
     // Cargo edges.
@@ -109,7 +102,6 @@ INSTANTIATE_TEST_SUITE_P(Fuel, Calculators, testing::Values(
     Row{kFuel, {"9100", "2000", "60,000", "1000", "4500"}, &kPeriod, "warning"},
     // The altitude selects its band and descent by strict parse, the formulas take 9100.
     Row{kFuel, {"9100,9", "2000", "50000", "1000", "4500"}, &kComma, "26795,1828131456"},
-    Row{kFuel, {" 9 100 ", "2000", "50 000", "1000", "4500"}, &kComma, "26795,4910811456"},
     // Under a German format "9.100" and "50.000" pass the band and the range test but enter
     // the formulas as 9.1 m and 50 kg; "2.000" km is read as 2.
     Row{kFuel, {"9.100", "2000", "50.000", "1000", "4500"}, &kGerman, "39773,6472322235"},
@@ -118,12 +110,10 @@ INSTANTIATE_TEST_SUITE_P(Fuel, Calculators, testing::Values(
     Row{kFuel, {"", "2000", "50000", "1000", "4500"}, &kPeriod, "error 13 in 0"},
     Row{kFuel, {"9100 м", "2000", "50000", "1000", "4500"}, &kPeriod, "error 13 in 0"},
     Row{kFuel, {"4999", "2000", "груз", "1000", "4500"}, &kPeriod, "error 13 in 2"},
-    Row{kFuel, {"9100", "2000", "", "1000", "4500"}, &kComma, "error 13 in 2"},
     // Out of the altitude range the rate is 0: no cruise fuel, which would overflow this total.
     Row{kFuel, {"4999", "1e308", "50000", "1.797e308", "4500"}, &kPeriod, "warning"},
     // Faults of the first pass are reported before the range test could warn.
     Row{kFuel, {"1e999", "2000", "50000", "1000", "4500"}, &kPeriod, "error 6"},
-    Row{kFuel, {"9100", "2000", "1e999", "1000", "4500"}, &kPeriod, "error 6"},
     Row{kFuel, {"4999", "1e308", "50000", "1e308", "1e308"}, &kPeriod, "error 6"}));
 // clang-format on
 
