@@ -51,10 +51,10 @@ async function type(tab, typed) {
   }
 }
 
-// FLIGHTCALC_BROWSERS=chromium: one browser alone (the mutation runner's quick runs).
-const chosen = (process.env.FLIGHTCALC_BROWSERS ?? 'chromium firefox').split(' ');
-for (const [name, options] of Object.entries(browsers).filter(([name]) => chosen.includes(name))) {
-  for (const language of Object.keys(clicks)) {
+// FLIGHTCALC_PAGE_RUNS="chromium/en-US": some runs alone (the mutation runner's quick ones).
+const runs = process.env.FLIGHTCALC_PAGE_RUNS?.split(' ');
+for (const [name, options] of Object.entries(browsers)) {
+  for (const language of Object.keys(clicks).filter((l) => runs?.includes(`${name}/${l}`) ?? true)) {
     describe(`${name}, ${language}`, () => {
       let browser; let tab; const requests = []; const complaints = [];
       before(async () => {
