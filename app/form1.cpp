@@ -193,12 +193,7 @@ void Form1::setFocusOrder() {
 std::string Form1::read(int number) const { return text(number)->text().toStdString(); }
 
 QString Form1::captionOf(const QLineEdit* field) const {
-    for (std::size_t number = 1; number < texts_.size(); ++number) {
-        if (texts_.at(number) == field && captions_.at(number) != nullptr) {
-            return captions_.at(number)->text().trimmed();
-        }
-    }
-    return {};
+    return captions_.at(fieldNumber(field->objectName().toStdString()))->text().trimmed();
 }
 
 void Form1::run(QLineEdit* output, std::initializer_list<QLineEdit*> inputs,

@@ -133,6 +133,9 @@ TEST_F(Form1Test, EveryControlHasItsPlaceTextLookAndSpokenName) {
             EXPECT_EQ(field->text(), QString::fromUtf8(c.text));
             EXPECT_EQ(field->isReadOnly(), c.kind == kResult);
             EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(c.spoken));
+            const auto labels = spoken->relations(QAccessible::Label);  // the caption, read first
+            ASSERT_EQ(labels.size(), 1);
+            EXPECT_EQ(labels.front().first->text(QAccessible::Name).trimmed(), c.spoken);
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             EXPECT_EQ(button->text(), "Расчет");
             EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(c.spoken));
