@@ -49,9 +49,8 @@
     }
     const output = document.getElementById(what);
     output.value = text;
-    // A long figure is wider than its box: show its leading digits, not its tail.
+    // A long figure is wider than its box: the caret before its leading digits, not its tail.
     output.setSelectionRange(0, 0);
-    output.scrollLeft = 0;
   }
 
   for (const button of form.querySelectorAll('button')) {
