@@ -1,7 +1,8 @@
 // A Qt plugin the quiet-start test loads into the unchanged program (QT_QPA_GENERIC_PLUGINS):
 // once the first window has been painted it presses the fuel calculator's button, says "first
-// paint" and the fuel weight on standard output and closes the window, so the test judges
-// standard error up to the program's end, and the regional format the program took.
+// paint", the fuel weight and the name docks group the window by on standard output and closes
+// the window, so the test judges standard error up to the program's end, the regional format the
+// program took and its menu entry's name.
 #include "first_paint.h"
 
 #include <QApplication>
@@ -27,7 +28,8 @@ public:
                         fuel = window->findChild<QLineEdit*>("Text8")->text();
                     }
                 }
-                std::printf("first paint %s\n", qPrintable(fuel));
+                std::printf("first paint %s %s\n", qPrintable(fuel),
+                            qPrintable(QGuiApplication::desktopFileName()));
                 std::fflush(stdout);
                 // Closed as a user closes it, so the program's own ending runs and is judged.
                 QApplication::closeAllWindows();

@@ -1,12 +1,12 @@
 # Starts the program on the offscreen platform with the given environment, a temporary folder
 # of its own and the plugin first_paint.cpp, which presses Command2 once the window has been
 # painted and then closes it; fails unless it ended with status 0 within a minute, showed the fuel
-# weight FUEL (the locale's format) and wrote nothing to standard error (a coverage build's notes
-# on its own data files are no word of the program's). Without FUEL there is nothing to open a
-# window on: status 1 and one line. With RUNTIME the runtime folder Qt falls back to is there
-# already, open to all.
+# weight FUEL (the locale's format), named itself APP_ID to the desktop and wrote nothing to
+# standard error (a coverage build's notes on its own data files are no word of the program's).
+# Without FUEL there is nothing to open a window on: status 1 and one line. With RUNTIME the
+# runtime folder Qt falls back to is there already, open to all.
 #   cmake -DPROGRAM=... -DPLUGINS=... -DENVIRONMENT=LANG=C -DLOCPATH=... -DFUEL=... -DTMP=...
-#         [-DRUNTIME=1] -P quiet_start.cmake
+#         -DAPP_ID=... [-DRUNTIME=1] -P quiet_start.cmake
 file(REMOVE_RECURSE ${TMP})
 file(MAKE_DIRECTORY ${TMP})
 if(RUNTIME)
@@ -25,7 +25,7 @@ execute_process(
   RESULT_VARIABLE result
   OUTPUT_VARIABLE output
   ERROR_VARIABLE errors)
-set(expected "0|first paint ${FUEL}\n|")
+set(expected "0|first paint ${FUEL} ${APP_ID}\n|")
 if(FUEL STREQUAL "")
   set(expected "1||flightcalc: no display to open the window on (DISPLAY is not set)\n")
 endif()
