@@ -1,8 +1,9 @@
 // A Qt plugin the quiet-start test loads into the unchanged program (QT_QPA_GENERIC_PLUGINS):
 // once the first window has been painted it presses the fuel calculator's button, says "first
-// paint", the fuel weight and the name docks group the window by on standard output and closes
-// the window, so the test judges standard error up to the program's end, the regional format the
-// program took and its menu entry's name.
+// paint", the fuel weight, the name docks group the window by, the runtime folder and the C
+// library's locale on standard output and closes the window, so the test judges standard error
+// up to the program's end, the regional format and the locale the program took, its menu entry's
+// name and where it keeps its runtime files.
 #include "first_paint.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <clocale>
 #include <cstdio>
 
 class FirstPaintPlugin : public QGenericPlugin {
@@ -28,8 +30,9 @@ public:
                         fuel = window->findChild<QLineEdit*>("Text8")->text();
                     }
                 }
-                std::printf("first paint %s %s\n", qPrintable(fuel),
-                            qPrintable(QGuiApplication::desktopFileName()));
+                std::printf("first paint %s %s %s %s\n", qPrintable(fuel),
+                            qPrintable(QGuiApplication::desktopFileName()),
+                            qgetenv("XDG_RUNTIME_DIR").constData(), std::setlocale(LC_ALL, nullptr));
                 std::fflush(stdout);
                 // Closed as a user closes it, so the program's own ending runs and is judged.
                 QApplication::closeAllWindows();
