@@ -32,7 +32,8 @@ public:
                 }
                 std::printf("first paint %s %s %s %s\n", qPrintable(fuel),
                             qPrintable(QGuiApplication::desktopFileName()),
-                            qgetenv("XDG_RUNTIME_DIR").constData(), std::setlocale(LC_ALL, nullptr));
+                            qgetenv("XDG_RUNTIME_DIR").constData(),
+                            std::setlocale(LC_ALL, nullptr));
                 std::fflush(stdout);
                 // Closed as a user closes it, so the program's own ending runs and is judged.
                 QApplication::closeAllWindows();
