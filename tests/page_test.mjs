@@ -187,6 +187,7 @@ for (const [name, options] of Object.entries(browsers)) {
       test('on a phone the whole window scales down to the width, its layout unchanged', async () => {
         await open();
         await tab.setViewport({ width: 390, height: 844 });  // turned, or a window made narrower
+        await tab.waitForFunction(() => document.getElementById('Form1').getBoundingClientRect().width < 391);
         for (const id of ['#Form1', '#Frame']) {
           const [width, height] = await tab.$eval(id, (f) => { const r = f.getBoundingClientRect(); return [r.width, r.height]; });
           assert.ok(Math.abs(width - 390) < 1 && Math.abs(height - 390 * window.height / window.width) < 1, id);
