@@ -26,7 +26,7 @@ const browsers = {
   }),
 };
 
-const noAltitude = 'Ошибка 13: несоответствие типов\nПоле «Высота, м» не содержит числа.\n\n' +
+const noNumber = (caption) => `Ошибка 13: несоответствие типов\nПоле «${caption}» не содержит числа.\n\n` +
   'Расчет не выполнен; введенные данные сохранены.';
 
 // Per language: typed texts (in Russian the cargo grouped, as it reads the same both ways), the
@@ -162,7 +162,8 @@ for (const [name, options] of Object.entries(browsers)) {
       });
 
       test('the warning and the error are modal boxes that leave every field as it was', async () => {
-        for (const [typed, id, message] of [[{ Text3: '12000' }, 'Warning', window.outOfRange], [{ Text3: '' }, 'Error', noAltitude]]) {
+        for (const [typed, id, message] of [[{ Text3: '12000' }, 'Warning', window.outOfRange], [{ Text3: '' }, 'Error', noNumber('Высота, м')],
+          [{ Text5: 'груз' }, 'Error', noNumber('Вес груза, кг')]]) {
           await open();
           await type(tab, { Text8: '1234', ...typed });
           const before = await texts(tab);
