@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "error_box.h"
+#include "platform.h"
 #include "window_description.h"
 
 #include "calc/descent.h"
@@ -97,6 +98,7 @@ QPixmap backgroundPicture(qreal devicePixelRatio) {
 
 Form1::Form1(convert::NumberFormat format, QWidget* parent)
     : QWidget(parent), format_(std::move(format)) {
+    provideFonts();  // before the window looks up its faces
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(fromView(window::kTitle));
     setFont(dialogFont());

@@ -12,7 +12,6 @@ int main(int argc, char* argv[]) {
     provideRuntimeFolder();
     provideUtf8Characters();
     QApplication app(argc, argv);
-    provideFonts();
     // Docks and task bars group the window with its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(FLIGHTCALC_APP_ID));
     Form1 window(numberFormatOf(QLocale::system()));

@@ -18,8 +18,9 @@ void provideRuntimeFolder();
 // the messages and every other category stay as the environment sets them.
 void provideUtf8Characters();
 
-// With the application object: makes the faces the window is laid out in available to it where
-// the platform does not bring them (the Linux package depends on them instead).
+// With the application object, before a window looks up its faces (Form1 calls it): makes the
+// faces the window is laid out in available where the platform does not bring them (the Linux
+// package depends on them instead).
 void provideFonts();
 
 // Holds, while the program runs, a named object by which its Windows installer and uninstaller

@@ -30,7 +30,10 @@ void provideUtf8Characters() {}
 
 // A stock Windows has none of DejaVu: the program carries the condensed face it is laid out in.
 void provideFonts() {
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"));
+    // Once, however many windows are made.
+    static const int face =
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DejaVuSansCondensed.ttf"));
+    static_cast<void>(face);
 }
 
 bool holdRunningMark(const char* appId) {

@@ -25,7 +25,6 @@ int main(int argc, char* argv[]) {
         }
     });
     QApplication app(argc, argv);
-    provideFonts();
     testing::InitGoogleTest(&argc, argv);
     const int failed = RUN_ALL_TESTS();
     // A filter that matches nothing (a suite renamed) must not pass as a run.
