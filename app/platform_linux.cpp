@@ -45,10 +45,9 @@ void provideRuntimeFolder() {
     if (stat(path.constData(), &status) != 0 || status.st_uid != geteuid()) {
         return;
     }
-    // Ours but readable by others (left by an older program): make it private, as Qt would.
-    if ((status.st_mode & 0777) != S_IRWXU && chmod(path.constData(), S_IRWXU) != 0) {
-        return;
-    }
+    // Ours, perhaps readable by others (left by an older program): private, as Qt would make
+    // it. Should that fail, Qt names the folder's permissions itself.
+    chmod(path.constData(), S_IRWXU);
     qputenv("XDG_RUNTIME_DIR", path);
 }
 
