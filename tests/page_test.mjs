@@ -5,11 +5,13 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { after, before, describe, test } from 'node:test';
+import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const puppeteer = createRequire(new URL('../web/package.json', import.meta.url))('puppeteer-core');
 const page = process.env.FLIGHTCALC_PAGE ?? 'build/web/flightcalc.html';
-const window = JSON.parse(readFileSync(process.env.FLIGHTCALC_WINDOW ?? 'build/wasm/web/window.json'));
+const description = process.env.FLIGHTCALC_WINDOW ?? 'build/wasm/web/window.json';
+const window = JSON.parse(readFileSync(description));
 const url = pathToFileURL(page).href;
 
 // A second language of the other number format after the first: the page takes the first.
@@ -54,6 +56,19 @@ async function type(tab, typed) {
   }
 }
 
+// What the page carries, byte for byte as the build made it (Node's own base64 the model): the
+// notices first, the face, and the picture at 1x and 2x.
+test('the page carries the notices, the face and the pictures whole', () => {
+  const built = (name) => readFileSync(join(dirname(description), name));
+  const html = readFileSync(page, 'utf8');
+  const notices = built('notices.txt').toString();
+  assert.ok(!notices.includes('-->') && html.startsWith(`<!DOCTYPE html>\n<!--\n${notices}\n-->\n`));
+  const data = (before, after) => html.split(before)[1]?.split(after)[0];
+  assert.equal(data('data:font/woff2;base64,', ')'), built('face.woff2').toString('base64'));
+  assert.equal(data(" src='data:image/jpeg;base64,", "'"), built('pictures/background.jpg').toString('base64'));
+  assert.equal(data(" srcset='data:image/jpeg;base64,", ' 2x'), built('pictures/background@2x.jpg').toString('base64'));
+});
+
 // FLIGHTCALC_PAGE_RUNS="chromium/en-US": some runs alone (the mutation runner's quick ones).
 const runs = process.env.FLIGHTCALC_PAGE_RUNS?.split(' ');
 for (const [name, options] of Object.entries(browsers)) {
@@ -88,28 +103,42 @@ for (const [name, options] of Object.entries(browsers)) {
           const form = document.getElementById('Form1').getBoundingClientRect();
           return [...document.querySelectorAll('#Form1 > *')].map((e) => {
             const r = e.getBoundingClientRect();
+            const range = document.createRange();
+            range.selectNodeContents(e);
+            const t = range.getBoundingClientRect();  // where its text stands
             return {
               name: e.id, left: r.left - form.left, top: r.top - form.top, width: r.width,
               height: r.height, text: e.tagName === 'INPUT' ? e.value : e.textContent, fits: e.scrollWidth <= e.clientWidth,
               readOnly: Boolean(e.readOnly), partner: e.htmlFor || '', spoken: e.ariaLabel,
               colour: getComputedStyle(e).color, picture: [e.naturalWidth, e.naturalHeight],
+              gap: { left: t.left - r.left, right: r.right - t.right }, tag: e.tagName,
+              size: getComputedStyle(e).fontSize,
             };
           });
         });
         assert.deepEqual(shown.map((c) => c.name), window.controls.map((c) => c.name), 'in stacking order');
         const heading = Object.fromEntries(window.controls.map((c) => [c.name, c.text]));
+        // Each control the element a browser and a screen reader know it as; the headings at
+        // 9.75 pt, the rest at 7.5 pt, as on the desktop.
+        const tags = { picture: 'IMG', heading: 'H2', caption: 'LABEL', note: 'DIV', textbox: 'INPUT', button: 'BUTTON' };
         for (const [c, s] of window.controls.map((c, i) => [c, shown[i]])) {
           assert.deepEqual([s.left, s.top, s.width, s.height], [c.left, c.top, c.width, c.height], c.name);
+          assert.equal(s.tag, tags[c.kind], c.name);
           if (c.kind === 'picture') {
             assert.deepEqual(s.picture, [c.width, c.height]);
             continue;
           }
           assert.equal(s.text, c.text, c.name);
+          assert.equal(s.size, c.kind === 'heading' ? '13px' : '10px', c.name);
           assert.equal(s.readOnly, c.readOnly, c.name);
           assert.ok(s.fits, `${c.name} shows its whole caption`);
           if (c.kind === 'caption') assert.equal(s.partner, c.partner);
           if (c.kind === 'button') assert.equal(s.spoken, `${c.text}: ${heading[c.partner]}`);
           if (c.kind === 'heading' || c.kind === 'caption') assert.equal(s.colour, 'rgb(0, 0, 192)', c.name);
+          if (['heading', 'caption', 'note'].includes(c.kind)) {
+            const off = { left: s.gap.left, right: s.gap.right, center: (s.gap.left - s.gap.right) / 2 }[c.align];
+            assert.ok(Math.abs(off) < 1, `${c.name}'s text ${c.align}-aligned, ${JSON.stringify(s.gap)}`);
+          }
         }
         for (const id of ['#Form1', '#Frame']) {
           assert.deepEqual(await tab.$eval(id, (f) => [f.offsetWidth, f.offsetHeight]), [window.width, window.height], id);
