@@ -123,8 +123,7 @@ std::string element(const Control& c, std::string_view picture, std::string_view
     const std::string focus = c.name == window::kFirstFocus ? " autofocus" : "";
     switch (c.kind) {
     case Kind::Picture:
-        return "<img" + id + " alt='' width='" + std::to_string(c.place.width) + "' height='" +
-               std::to_string(c.place.height) + "'" + style + "' src='data:image/jpeg;base64," +
+        return "<img" + id + " alt=''" + style + "' src='data:image/jpeg;base64," +
                base64(picture) + "' srcset='data:image/jpeg;base64," + base64(picture2x) +
                " 2x'>\n";
     case Kind::Heading:
