@@ -205,8 +205,10 @@ for (const [name, options] of Object.entries(browsers)) {
           const before = await texts(tab);
           await tab.click('#Command2');
           const box = await tab.$eval(`#${id}`, (d) => ({
+            // Title and text as a screen reader finds them, by the box's own references.
             open: d.open, modal: d.matches(':modal'), role: d.getAttribute('role'),
-            title: d.querySelector('h2').textContent, text: d.querySelector('p').innerText,
+            title: document.getElementById(d.getAttribute('aria-labelledby'))?.textContent,
+            text: document.getElementById(d.getAttribute('aria-describedby'))?.innerText,
             focus: document.activeElement.textContent,
           }));
           assert.deepEqual(box, { open: true, modal: true, role: 'alertdialog', title: window.boxTitle, text: message, focus: 'OK' });
