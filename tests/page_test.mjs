@@ -46,6 +46,23 @@ const clicks = {
   ],
 };
 
+// A few points of each box's icon, in its 40-unit square, and their colours: the warning's
+// yellow triangle, its dark mark and its brown edge; the error's red disc, its white cross and
+// its dark red rim.
+const icons = {
+  Warning: [[10, 32, [245, 197, 24]], [20, 20, [34, 34, 34]], [20, 36, [138, 109, 0]], [11, 19.5, [138, 109, 0]]],
+  Error: [[20, 8, [212, 42, 42]], [20, 20, [255, 255, 255]], [20, 38, [139, 16, 16]]],
+};
+const iconColours = (tab, id) => tab.$eval(`#${id} svg`, async (svg, points) => {
+  const image = new Image();
+  image.src = `data:image/svg+xml,${encodeURIComponent(new XMLSerializer().serializeToString(svg))}`;
+  await image.decode();
+  const canvas = Object.assign(document.createElement('canvas'), { width: 160, height: 160 });
+  const context = canvas.getContext('2d');
+  context.drawImage(image, 0, 0, 160, 160);
+  return points.map(([x, y]) => [...context.getImageData(x * 4, y * 4, 1, 1).data.slice(0, 3)]);
+}, icons[id]);
+
 const texts = (tab) => tab.$$eval('input', (all) => Object.fromEntries(all.map((f) => [f.id, f.value])));
 const focused = (tab) => tab.evaluate(() => document.activeElement.id);
 
@@ -212,6 +229,9 @@ for (const [name, options] of Object.entries(browsers)) {
             focus: document.activeElement.textContent,
           }));
           assert.deepEqual(box, { open: true, modal: true, role: 'alertdialog', title: window.boxTitle, text: message, focus: 'OK' });
+          const colours = await iconColours(tab, id);
+          icons[id].forEach(([x, y, expected], i) => assert.ok(colours[i].every((c, k) => Math.abs(c - expected[k]) <= 8),
+            `${id}'s icon at ${x},${y}: ${colours[i]}`));
           // While it is open a click on a button or Tab reaches nothing of the window.
           const rect = await tab.$eval('#Command1', (b) => b.getBoundingClientRect().toJSON());
           await tab.mouse.click(rect.x + 5, rect.y + 5);
