@@ -51,7 +51,7 @@ const clicks = {
 // its dark red rim.
 const icons = {
   Warning: [[10, 32, [245, 197, 24]], [20, 20, [34, 34, 34]], [20, 36, [138, 109, 0]], [11, 19.5, [138, 109, 0]]],
-  Error: [[20, 8, [212, 42, 42]], [20, 20, [255, 255, 255]], [20, 38, [139, 16, 16]]],
+  Error: [[20, 8, [212, 42, 42]], [20, 20, [255, 255, 255]], [16, 24, [255, 255, 255]], [20, 38, [139, 16, 16]]],
 };
 const iconColours = (tab, id) => tab.$eval(`#${id} svg`, async (svg, points) => {
   const image = new Image();
@@ -115,6 +115,7 @@ for (const [name, options] of Object.entries(browsers)) {
         assert.deepEqual(await tab.evaluate(async () => (await document.fonts.ready, [...document.fonts].map((f) => f.status))), ['loaded']);
         assert.equal(await tab.title(), window.title);
         assert.equal(await tab.$eval('html', (html) => html.lang), 'ru');
+        assert.equal(await tab.$eval('meta[charset]', (m) => m.getAttribute('charset')), 'utf-8', 'not left to a guess');
         assert.equal(await tab.evaluate(() => navigator.language), language);
         const shown = await tab.evaluate(() => {
           const form = document.getElementById('Form1').getBoundingClientRect();
