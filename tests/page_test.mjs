@@ -28,6 +28,8 @@ const browsers = {
   }),
 };
 
+// The other boxes' words: an overflow (6) or a division by zero (11), in a named field or not.
+const otherErrors = 'Ошибка 6: переполнение. Ошибка 11: деление на ноль. Ошибка в поле «Высота, м».';
 const noNumber = (caption) => `Ошибка 13: несоответствие типов\nПоле «${caption}» не содержит числа.\n\n` +
   'Расчет не выполнен; введенные данные сохранены.';
 
@@ -162,6 +164,16 @@ for (const [name, options] of Object.entries(browsers)) {
           assert.deepEqual(await tab.$eval(id, (f) => [f.offsetWidth, f.offsetHeight]), [window.width, window.height], id);
         }
         assert.equal(await focused(tab), window.focusOrder[0]);
+        // Every character the page shows, a figure is typed with or a box says is drawn in the
+        // page's face: where the face lacks one, a serif and a monospace fallback give it two
+        // widths. (Browsers draw a missing space from the face's own.)
+        const shownText = [...window.controls.map((c) => c.text), window.boxTitle, window.outOfRange,
+          noNumber('Вес груза, кг'), otherErrors, '0123456789.,-+eE'].join('');
+        assert.deepEqual(await tab.evaluate((text) => {
+          const context = document.createElement('canvas').getContext('2d');
+          const width = (c, fallback) => { context.font = `20px "DejaVu Sans Condensed", ${fallback}`; return context.measureText(c).width; };
+          return [...new Set(text)].filter((c) => c.trim() && width(c, 'serif') !== width(c, 'monospace'));
+        }, shownText), []);
       });
 
       test('Tab and Shift+Tab cycle through the window, Space and Enter press a button only', async () => {
@@ -258,6 +270,10 @@ for (const [name, options] of Object.entries(browsers)) {
           assert.ok(await tab.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
           await tab.setViewport({ width: 900, height: 800 });
         }
+        // And on a larger screen it stands in the middle of the browser's window.
+        await open();
+        const frame = await tab.$eval('#Frame', (f) => f.getBoundingClientRect().toJSON());
+        assert.deepEqual([frame.x, frame.y], [(900 - window.width) / 2, (800 - window.height) / 2]);
       });
 
       test('nothing is fetched and nothing complained of', () => {
