@@ -245,6 +245,9 @@ std::string glyphs() {
 bool write(const char* path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
+    if (!out) {
+        std::fprintf(stderr, "make_page: cannot write %s\n", path);
+    }
     return static_cast<bool>(out);
 }
 
@@ -271,9 +274,5 @@ int main(int argc, char* argv[]) {
             stderr);
         return 2;
     }
-    if (!written) {
-        std::fprintf(stderr, "make_page: cannot write %s\n", argv[argc == 9 ? 1 : 2]);
-        return 1;
-    }
-    return 0;
+    return written ? 0 : 1;
 }
