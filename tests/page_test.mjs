@@ -165,11 +165,12 @@ for (const [name, options] of Object.entries(browsers)) {
           assert.deepEqual(await tab.$eval(id, (f) => [f.offsetWidth, f.offsetHeight]), [window.width, window.height], id);
         }
         assert.equal(await focused(tab), window.focusOrder[0]);
-        // Every character the page shows, a figure is typed or grouped with (U+202F in some
-        // languages) or a box says is drawn in the page's face: where the face lacks one, a serif
-        // and a monospace fallback give it two widths.
+        // Every character the page shows, a box says, a figure is grouped with (U+202F in some
+        // languages) or a keyboard types (ASCII) is drawn in the page's face: where the face
+        // lacks one, a serif and a monospace fallback give it two widths.
         const shownText = [...window.controls.map((c) => c.text), window.boxTitle, window.outOfRange,
-          noNumber('Вес груза, кг'), otherErrors, '0123456789.,-+eE\u00A0\u202F'].join('');
+          noNumber('Вес груза, кг'), otherErrors, '\u00A0\u202F',
+          ...Array.from({ length: 95 }, (_, i) => String.fromCharCode(32 + i))].join('');
         assert.deepEqual(await tab.evaluate((text) => {
           const context = document.createElement('canvas').getContext('2d');
           const width = (c, fallback) => { context.font = `20px "DejaVu Sans Condensed", ${fallback}`; return context.measureText(c).width; };
