@@ -13,42 +13,37 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <array>
 #include <cstdlib>
+#include <initializer_list>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
 
-// Sets variables for one test and gives back the ones it found as it ends.
+// Sets variables (nullptr unsets one) for one test and gives back the ones it found as it ends.
 class Environment {
 public:
     Environment(std::initializer_list<std::pair<const char*, const char*>> values) {
         for (const auto& [name, value] : values) {
-            saved_.emplace_back(name, qgetenv(name), qEnvironmentVariableIsSet(name));
-            if (value == nullptr) {
-                qunsetenv(name);
-            } else {
-                qputenv(name, value);
-            }
+            saved_.emplace_back(name,
+                                qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray());
+            set(name, value);
         }
     }
     Environment(const Environment&) = delete;
     Environment& operator=(const Environment&) = delete;
-    Environment(Environment&&) = delete;
-    Environment& operator=(Environment&&) = delete;
     ~Environment() {
-        for (const auto& [name, value, set] : saved_) {
-            if (set) {
-                qputenv(name, value);
-            } else {
-                qunsetenv(name);
-            }
+        for (const auto& [name, value] : saved_) {
+            set(name, value.isNull() ? nullptr : value.constData());
         }
     }
 
 private:
-    std::vector<std::tuple<const char*, QByteArray, bool>> saved_;
+    static void set(const char* name, const char* value) {
+        value == nullptr ? qunsetenv(name) : qputenv(name, value);
+    }
+    std::vector<std::pair<const char*, QByteArray>> saved_;
 };
 
 }  // namespace

@@ -62,7 +62,7 @@ protected:
     std::unique_ptr<Form1> window_;
 };
 
-// How a control looks and what a screen reader hears of it.
+// How a control looks; a field is spoken as its caption, a button as "Расчет: " and its heading.
 enum Kind { kHeading, kCaption, kLeftCaption, kNote, kField, kResult, kButton, kPicture };
 constexpr std::array kAlignments{Qt::AlignHCenter, Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft};
 
@@ -70,48 +70,30 @@ struct Control {
     const char* name{};
     QRect place;
     Kind kind{};
-    const char* text{};    // caption, text at start, or button caption
-    const char* spoken{};  // the accessible name
+    const char* text{};  // caption, text at start, or button caption
 };
-
-constexpr const char* kFuel = "Вычисление топлива";
-constexpr const char* kDescent = "Вычисление длины спуска";
-constexpr const char* kProfit = "Вычисление прибыли от рейса";
 
 // clang-format off
 const Control kControls[] = {
-    {"Label15", {48, 408, 241, 17}, kHeading, kFuel, ""},
-    {"Label1", {64, 432, 57, 17}, kCaption, "Высота, м", ""},
-    {"Text3", {128, 432, 89, 25}, kField, "9100", "Высота, м"},
-    {"Label2", {40, 456, 81, 17}, kCaption, "Дальность, км", ""},
-    {"Text4", {128, 456, 89, 25}, kField, "2000", "Дальность, км"},
-    {"Label6", {48, 480, 73, 17}, kCaption, "Вес груза, кг", ""},
-    {"Text5", {128, 480, 89, 25}, kField, "50000", "Вес груза, кг"},
-    {"Label3", {-8, 504, 129, 17}, kCaption, "Топливо на руление, кг", ""},
-    {"Text6", {128, 504, 89, 25}, kField, "1000", "Топливо на руление, кг"},
-    {"Label5", {72, 528, 49, 17}, kCaption, "Запас, кг", ""},
-    {"Text7", {128, 528, 89, 25}, kField, "4500", "Запас, кг"},
-    {"Label11", {40, 552, 81, 17}, kCaption, "Вес топлива, кг", ""},
-    {"Text8", {128, 552, 89, 25}, kField, "", "Вес топлива, кг"},
-    {"Command2", {128, 576, 89, 25}, kButton, "Расчет", "Расчет: Вычисление топлива"},
-    {"Label14", {280, 408, 185, 17}, kHeading, kDescent, ""},
-    {"Label9", {240, 432, 97, 17}, kCaption, "Высота полета, м", ""},
-    {"Text1", {344, 432, 89, 25}, kField, "9100", "Высота полета, м"},
-    {"Label10", {216, 456, 121, 17}, kCaption, "Расстояние спуска, км", ""},
-    {"Text2", {344, 456, 89, 25}, kResult, "", "Расстояние спуска, км"},
-    {"Command1", {344, 480, 89, 25}, kButton, "Расчет", "Расчет: Вычисление длины спуска"},
-    {"Label16", {464, 408, 217, 17}, kHeading, kProfit, ""},
-    {"Label8", {448, 432, 97, 17}, kCaption, "Доход от груза, v$", ""},
-    {"Text9", {552, 432, 89, 25}, kField, "", "Доход от груза, v$"},
-    {"Label12", {456, 456, 89, 17}, kCaption, "Цена топлива, v$", ""},
-    {"Text10", {552, 456, 89, 25}, kField, "", "Цена топлива, v$"},
-    {"Label13", {432, 480, 113, 17}, kCaption, " Топлива на борту, кг", ""},
-    {"Text11", {552, 480, 89, 25}, kField, "", "Топлива на борту, кг"},
-    {"Label18", {448, 504, 97, 17}, kLeftCaption, "Доход от рейса, v$", ""},
-    {"Text12", {552, 504, 89, 25}, kResult, "", "Доход от рейса, v$"},
-    {"Command3", {552, 528, 89, 25}, kButton, "Расчет", "Расчет: Вычисление прибыли от рейса"},
-    {"Label17", {608, 584, 73, 17}, kNote, "Version 2.1", ""},
-    {"Image1", {0, -8, 687, 619}, kPicture, "", ""},
+    {"Label15", {48, 408, 241, 17}, kHeading, "Вычисление топлива"},
+    {"Label1", {64, 432, 57, 17}, kCaption, "Высота, м"}, {"Text3", {128, 432, 89, 25}, kField, "9100"},
+    {"Label2", {40, 456, 81, 17}, kCaption, "Дальность, км"}, {"Text4", {128, 456, 89, 25}, kField, "2000"},
+    {"Label6", {48, 480, 73, 17}, kCaption, "Вес груза, кг"}, {"Text5", {128, 480, 89, 25}, kField, "50000"},
+    {"Label3", {-8, 504, 129, 17}, kCaption, "Топливо на руление, кг"}, {"Text6", {128, 504, 89, 25}, kField, "1000"},
+    {"Label5", {72, 528, 49, 17}, kCaption, "Запас, кг"}, {"Text7", {128, 528, 89, 25}, kField, "4500"},
+    {"Label11", {40, 552, 81, 17}, kCaption, "Вес топлива, кг"}, {"Text8", {128, 552, 89, 25}, kField, ""},
+    {"Command2", {128, 576, 89, 25}, kButton, "Расчет"},
+    {"Label14", {280, 408, 185, 17}, kHeading, "Вычисление длины спуска"},
+    {"Label9", {240, 432, 97, 17}, kCaption, "Высота полета, м"}, {"Text1", {344, 432, 89, 25}, kField, "9100"},
+    {"Label10", {216, 456, 121, 17}, kCaption, "Расстояние спуска, км"}, {"Text2", {344, 456, 89, 25}, kResult, ""},
+    {"Command1", {344, 480, 89, 25}, kButton, "Расчет"},
+    {"Label16", {464, 408, 217, 17}, kHeading, "Вычисление прибыли от рейса"},
+    {"Label8", {448, 432, 97, 17}, kCaption, "Доход от груза, v$"}, {"Text9", {552, 432, 89, 25}, kField, ""},
+    {"Label12", {456, 456, 89, 17}, kCaption, "Цена топлива, v$"}, {"Text10", {552, 456, 89, 25}, kField, ""},
+    {"Label13", {432, 480, 113, 17}, kCaption, " Топлива на борту, кг"}, {"Text11", {552, 480, 89, 25}, kField, ""},
+    {"Label18", {448, 504, 97, 17}, kLeftCaption, "Доход от рейса, v$"}, {"Text12", {552, 504, 89, 25}, kResult, ""},
+    {"Command3", {552, 528, 89, 25}, kButton, "Расчет"},
+    {"Label17", {608, 584, 73, 17}, kNote, "Version 2.1"}, {"Image1", {0, -8, 687, 619}, kPicture, ""},
 };
 // clang-format on
 
@@ -120,6 +102,8 @@ TEST_F(Form1Test, EveryControlHasItsPlaceTextLookAndSpokenName) {
     EXPECT_EQ(window_->windowTitle(), "B");
     EXPECT_EQ(window_->size(), QSize(681, 603));
     const QColor defaultText = QApplication::palette().color(QPalette::WindowText);
+    QString heading;
+    QString caption;
     for (const Control& c : kControls) {
         SCOPED_TRACE(c.name);
         QWidget* widget = control(c.name);
@@ -127,20 +111,22 @@ TEST_F(Form1Test, EveryControlHasItsPlaceTextLookAndSpokenName) {
         EXPECT_EQ(widget->geometry(), c.place);
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
         ASSERT_NE(spoken, nullptr);
+        const QString text = QString::fromUtf8(c.text);
         if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-            EXPECT_EQ(field->text(), QString::fromUtf8(c.text));
+            EXPECT_EQ(field->text(), text);
             EXPECT_EQ(field->isReadOnly(), c.kind == kResult);
-            EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(c.spoken));
+            EXPECT_EQ(spoken->text(QAccessible::Name), caption);
             const auto labels = spoken->relations(QAccessible::Label);  // the caption, read first
             ASSERT_EQ(labels.size(), 1);
-            EXPECT_EQ(labels.front().first->text(QAccessible::Name).trimmed(), c.spoken);
+            EXPECT_EQ(labels.front().first->text(QAccessible::Name).trimmed(), caption);
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            EXPECT_EQ(button->text(), "Расчет");
-            EXPECT_EQ(spoken->text(QAccessible::Name), QString::fromUtf8(c.spoken));
+            EXPECT_EQ(button->text(), text);
+            EXPECT_EQ(spoken->text(QAccessible::Name), text + ": " + heading);
         } else if (c.kind != kPicture) {
             auto* label = qobject_cast<QLabel*>(widget);
             ASSERT_NE(label, nullptr);
-            EXPECT_EQ(label->text(), QString::fromUtf8(c.text));
+            (c.kind == kHeading ? heading : caption) = text.trimmed();
+            EXPECT_EQ(label->text(), text);
             EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, kAlignments.at(c.kind));
             EXPECT_EQ(label->palette().color(QPalette::WindowText),
                       c.kind == kNote ? defaultText : QColor(0, 0, 192));
@@ -149,13 +135,13 @@ TEST_F(Form1Test, EveryControlHasItsPlaceTextLookAndSpokenName) {
             EXPECT_EQ(font.weight(), QFont::Normal);
             EXPECT_FALSE(font.italic() || font.underline() || font.strikeOut() || font.overline());
             // A caption wider than its box is cut off; every letter comes from the one face.
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->width());
             // The condensed face the boxes were laid out for; a heading may take the classic one.
-            const QRawFont face = QRawFont::fromFont(label->font());
+            const QRawFont face = QRawFont::fromFont(font);
             EXPECT_TRUE((face.familyName() + face.styleName()).contains("Condensed") ||
                         (c.kind == kHeading && face.familyName() == "MS Sans Serif"))
                 << face.familyName().toStdString();
-            for (const char32_t letter : label->text().toUcs4()) {
+            for (const char32_t letter : text.toUcs4()) {
                 EXPECT_TRUE(face.supportsCharacter(letter)) << face.familyName().toStdString();
             }
         }
@@ -206,21 +192,19 @@ TEST_F(Form1Test, PictureMatchesTheScreenDensity) {
     EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(687, 619));
 }
 
-TEST_F(Form1Test, TabCyclesThroughTheControlsInOrder) {
+TEST_F(Form1Test, TabAndShiftTabCycleThroughTheControlsInOrder) {
     const std::array order{"Command1", "Command2", "Text1",  "Text2",  "Text3",
                            "Text4",    "Text5",    "Text6",  "Text7",  "Text8",
                            "Text9",    "Text10",   "Text11", "Text12", "Command3"};
     ASSERT_EQ(QApplication::focusWidget(), control(order[0])) << "the focus starts on Command1";
     const std::size_t count = order.size();
-    for (std::size_t step = 1; step <= count; ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), control(order.at(step % count)))
-            << "Tab, step " << step;
-    }
-    for (std::size_t step = 1; step <= count; ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        EXPECT_EQ(QApplication::focusWidget(), control(order.at(count - step)))
-            << "Shift+Tab, step " << step;
+    for (std::size_t step = 1; step <= 2 * count; ++step) {
+        const bool back = step > count;  // round once with Tab, then back with Shift+Tab
+        QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                        back ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(QApplication::focusWidget(),
+                  control(order.at(back ? 2 * count - step : step % count)))
+            << "step " << step;
     }
 }
 
@@ -251,7 +235,7 @@ struct Click {
     int output;
     const char* result;  // the output field's text after the click; nullptr where a box opens
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    const char* box = "";
+    QString box = {};
 };
 
 class Clicks : public Form1Test, public testing::WithParamInterface<Click> {
@@ -307,7 +291,7 @@ TEST_P(Clicks, GiveTheFigureOrOneBoxAndKeepEveryOtherField) {
     } else {
         ASSERT_EQ(boxes.size(), 1U);
         EXPECT_EQ(boxes.front().first, click.icon);
-        EXPECT_EQ(boxes.front().second, QString::fromUtf8(click.box));
+        EXPECT_EQ(boxes.front().second, click.box);
     }
     EXPECT_EQ(after, before) << "no other field changes, nor the output with a box";
     EXPECT_TRUE(window_->isVisible());
@@ -317,12 +301,13 @@ const QString k40000Zeros(40'000, QLatin1Char('0'));
 constexpr auto kError = QMessageBox::Critical;
 constexpr auto kWarning = QMessageBox::Warning;
 constexpr const char* kOutOfRange = "Неправильно введен эшелон и/или вес груза";
-constexpr const char* kNoAltitude =
-    "Ошибка 13: несоответствие типов\nПоле «Высота, м» не содержит числа.\n\nРасчет не выполнен; "
-    "введенные данные сохранены.";
-constexpr const char* kNoCargo =
-    "Ошибка 13: несоответствие типов\nПоле «Вес груза, кг» не содержит числа.\n\nРасчет не "
-    "выполнен; введенные данные сохранены.";
+// The box for a field that holds no number.
+QString noNumber(const char* caption) {
+    return QString(
+               "Ошибка 13: несоответствие типов\nПоле «%1» не содержит числа.\n\nРасчет не "
+               "выполнен; введенные данные сохранены.")
+        .arg(caption);
+}
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Clicks, testing::Values(
@@ -330,8 +315,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, Clicks, testing::Values(
     // Longer than a text box holds unless told otherwise.
     Click{&kPeriod, {{3, k40000Zeros + "9100"}}, "Command2", 8, "26795.4987246009"},
     Click{&kPeriod, {{8, "1234"}, {3, "12000"}}, "Command2", 8, nullptr, kWarning, kOutOfRange},
-    Click{&kPeriod, {{8, "1234"}, {3, ""}}, "Command2", 8, nullptr, kError, kNoAltitude},
-    Click{&kComma, {{5, "груз"}}, "Command2", 8, nullptr, kError, kNoCargo},
+    Click{&kPeriod, {{8, "1234"}, {3, ""}}, "Command2", 8, nullptr, kError, noNumber("Высота, м")},
+    Click{&kComma, {{5, "груз"}}, "Command2", 8, nullptr, kError, noNumber("Вес груза, кг")},
     Click{&kPeriod, {{8, "26795.4987246009"}, {9, "100000"}, {10, "2"}, {11, "1000"}}, "Command3", 12, "36336.709147685"}));
 // clang-format on
 
