@@ -2,7 +2,6 @@
 // the field or the box each must give, every other field left as it was.
 
 #include "form1.h"
-#include "locale_format.h"
 
 #include "formats.h"
 
@@ -11,7 +10,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
@@ -319,15 +317,5 @@ INSTANTIATE_TEST_SUITE_P(Rows, Clicks, testing::Values(
     Click{&kComma, {{5, "груз"}}, "Command2", 8, nullptr, kError, noNumber("Вес груза, кг")},
     Click{&kPeriod, {{8, "26795.4987246009"}, {9, "100000"}, {10, "2"}, {11, "1000"}}, "Command3", 12, "36336.709147685"}));
 // clang-format on
-
-TEST(NumberFormatOf, TakesTheSeparatorsOfTheLocale) {
-    for (const auto& [locale, format] : {std::pair{QLocale::c(), kPeriod},
-                                         {QLocale(QLocale::Russian, QLocale::Russia), kComma},
-                                         {QLocale(QLocale::German, QLocale::Germany), kGerman}}) {
-        const convert::NumberFormat taken = numberFormatOf(locale);
-        EXPECT_EQ(taken.decimalSeparator + taken.groupSeparator,
-                  format.decimalSeparator + format.groupSeparator);
-    }
-}
 
 }  // namespace
