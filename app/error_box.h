@@ -1,20 +1,12 @@
 #pragma once
 
+#include "window/click.h"
+
 #include <QString>
 
 class QWidget;
 
-namespace convert {
-class Error;
-}
-
-// The report of a failed calculation: "Ошибка 13: несоответствие типов" and, where the failure
-// is one field's, that field's caption.
-[[nodiscard]] QString errorMessage(const convert::Error& error, const QString& fieldCaption = {});
-
-// A modal critical box with one OK button; the window and its fields stay as they were.
-void showErrorBox(QWidget* parent, const convert::Error& error, const QString& fieldCaption = {});
-
-// The fuel calculator's warning that the altitude or the cargo is outside the aircraft's
-// ranges: a modal box with the exclamation icon and one OK button.
-void showOutOfRangeWarning(QWidget* parent);
+// The box a click opens, modal over the window with one OK button: the fuel estimate's warning
+// (the exclamation icon) or the report of a failed calculation (the critical one). The window and
+// its fields stay as they were.
+void showBox(QWidget* parent, window::Box box, const QString& text);

@@ -2,12 +2,9 @@
 
 #include "error_box.h"
 #include "platform.h"
-#include "window_description.h"
 
-#include "calc/descent.h"
-#include "calc/flight_profit.h"
-#include "calc/fuel_estimate.h"
-#include "convert/error.h"
+#include "window/click.h"
+#include "window/description.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -21,7 +18,6 @@
 
 #include <limits>
 #include <string_view>
-#include <variant>
 
 namespace {
 
@@ -33,11 +29,6 @@ QString fromView(std::string_view text) {
 
 QRect placeOf(const window::Control& c) {
     return {c.place.left, c.place.top, c.place.width, c.place.height};
-}
-
-// The number of a text box from its name, Text1 to Text12.
-std::size_t fieldNumber(std::string_view name) {
-    return static_cast<std::size_t>(std::stoi(std::string(name.substr(4))));
 }
 
 Qt::Alignment alignmentOf(window::Align align) {
@@ -68,7 +59,7 @@ QFont headingFont() {
 
 // The three buttons share their caption; a screen reader tells them apart by their column, named
 // after the caption so that the word a user sees is the word a voice command says.
-QPushButton* makeButton(QWidget* parent, const window::Control& c) {
+void makeButton(QWidget* parent, const window::Control& c) {
     auto* button = new QPushButton(fromView(c.text), parent);
     button->setObjectName(fromView(c.name));
     button->setGeometry(placeOf(c));
@@ -77,7 +68,6 @@ QPushButton* makeButton(QWidget* parent, const window::Control& c) {
     // Outside a dialog, auto-default only lets Enter click the button that has the focus;
     // no button becomes the window's default, so Enter in a text box presses nothing.
     button->setAutoDefault(true);
-    return button;
 }
 
 // On a high-density screen the picture painted at twice the size keeps its edges sharp; the
@@ -109,12 +99,11 @@ Form1::Form1(convert::NumberFormat format, QWidget* parent)
     }
     buildControls();
     setFocusOrder();
-    connect(button("Command1"), &QPushButton::clicked, this, &Form1::command1Click);
-    connect(button("Command2"), &QPushButton::clicked, this, &Form1::command2Click);
-    connect(button("Command3"), &QPushButton::clicked, this, &Form1::command3Click);
+    for (const window::Click& c : window::kClicks) {
+        connect(control<QPushButton>(c.button), &QPushButton::clicked, this,
+                [this, button = c.button] { click(button); });
+    }
 }
-
-QLineEdit* Form1::text(int number) const { return texts_.at(static_cast<std::size_t>(number)); }
 
 void Form1::buildControls() {
     // Creation order is the stacking order: the picture, then the labels, then the boxes.
@@ -145,9 +134,6 @@ void Form1::buildControls() {
             if (c.kind == window::Kind::Heading) {
                 label->setFont(heading);
             }
-            if (c.kind == window::Kind::FieldLabel) {
-                captions_.at(fieldNumber(c.partner)) = label;
-            }
             break;
         }
         case window::Kind::TextBox: {
@@ -156,95 +142,47 @@ void Form1::buildControls() {
             field->setGeometry(placeOf(c));
             field->setMaxLength(std::numeric_limits<int>::max());
             field->setReadOnly(c.readOnly);
-            texts_.at(fieldNumber(c.name)) = field;
             break;
         }
-        case window::Kind::Button: buttons_.push_back(makeButton(this, c)); break;
+        case window::Kind::Button: makeButton(this, c); break;
         }
     }
 
-    // A screen reader announces each box by its caption.
-    for (std::size_t number = 1; number < texts_.size(); ++number) {
-        captions_.at(number)->setBuddy(texts_.at(number));
-        texts_.at(number)->setAccessibleName(
-            fromView(window::captionOf(texts_.at(number)->objectName().toStdString())));
-    }
-}
-
-QPushButton* Form1::button(const char* name) const {
-    for (QPushButton* b : buttons_) {
-        if (b->objectName() == QLatin1String(name)) {
-            return b;
+    // A screen reader announces each box by its caption, the label read first.
+    for (const window::Control& c : window::kControls) {
+        if (c.kind == window::Kind::FieldLabel) {
+            control<QLabel>(c.name)->setBuddy(field(c.partner));
+            field(c.partner)->setAccessibleName(fromView(window::captionOf(c.partner)));
         }
     }
-    return nullptr;
 }
 
 void Form1::setFocusOrder() {
     QWidget* previous = nullptr;
     for (const std::string_view name : window::kFocusOrder) {
-        auto* next = findChild<QWidget*>(fromView(name), Qt::FindDirectChildrenOnly);
+        QWidget* next = control(name);
         if (previous != nullptr) {
             setTabOrder(previous, next);
         }
         previous = next;
     }
-    findChild<QWidget*>(fromView(window::kFirstFocus), Qt::FindDirectChildrenOnly)->setFocus();
+    control(window::kFirstFocus)->setFocus();
 }
 
-std::string Form1::read(int number) const { return text(number)->text().toStdString(); }
-
-QString Form1::captionOf(const QLineEdit* field) const {
-    return captions_.at(fieldNumber(field->objectName().toStdString()))->text().trimmed();
-}
-
-void Form1::run(QLineEdit* output, std::initializer_list<QLineEdit*> inputs,
-                const std::function<std::optional<std::string>()>& calculate) {
-    try {
-        if (const auto result = calculate()) {
-            output->setText(QString::fromStdString(*result));
-            // A long figure is wider than its box: show its leading digits, not its tail.
-            output->setCursorPosition(0);
+void Form1::click(std::string_view button) {
+    window::Texts texts;
+    for (const window::Control& c : window::kControls) {
+        if (c.kind == window::Kind::TextBox) {
+            texts.emplace(c.name, field(c.name)->text().toStdString());
         }
-    } catch (const convert::Error& error) {
-        QString caption;
-        if (const auto input = error.input();
-            input && *input >= 0 && static_cast<std::size_t>(*input) < inputs.size()) {
-            caption = captionOf(*(inputs.begin() + *input));
-        }
-        showErrorBox(this, error, caption);
     }
-}
-
-void Form1::command1Click() {
-    run(text(2), {text(1)}, [this] { return calc::descentDistance(read(1), format_); });
-}
-
-void Form1::command2Click() {
-    run(text(8), {text(3), text(4), text(5), text(6), text(7)},
-        [this]() -> std::optional<std::string> {
-            const std::string altitude = read(3);
-            const std::string range = read(4);
-            const std::string cargo = read(5);
-            const std::string taxiFuel = read(6);
-            const std::string reserve = read(7);
-            auto estimate =
-                calc::fuelEstimate({altitude, range, cargo, taxiFuel, reserve}, format_);
-            if (auto* fuel = std::get_if<std::string>(&estimate)) {
-                return std::move(*fuel);
-            }
-            // No figure is computed past the warning: Text8 keeps what it had.
-            showOutOfRangeWarning(this);
-            return std::nullopt;
-        });
-}
-
-void Form1::command3Click() {
-    run(text(12), {text(8), text(11), text(10), text(9)}, [this] {
-        const std::string fuelWeight = read(8);
-        const std::string fuelOnBoard = read(11);
-        const std::string fuelPrice = read(10);
-        const std::string cargoIncome = read(9);
-        return calc::flightProfit({fuelWeight, fuelOnBoard, fuelPrice, cargoIncome}, format_);
-    });
+    const window::Answer answer = window::click(button, texts, format_);
+    if (answer.box != window::Box::None) {
+        showBox(this, answer.box, QString::fromStdString(answer.text));
+        return;
+    }
+    QLineEdit* output = field(answer.output);
+    output->setText(QString::fromStdString(answer.text));
+    // A long figure is wider than its box: show its leading digits, not its tail.
+    output->setCursorPosition(0);
 }

@@ -2,47 +2,31 @@
 
 #include "convert/number_format.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
-#include <array>
-#include <functional>
-#include <initializer_list>
-#include <optional>
-#include <string>
-#include <vector>
+#include <string_view>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-// The calculator window: three columns of fields over the background picture. It only reads
-// field texts, calls a calculator, writes the result and shows the boxes.
+// The calculator window: three columns of fields over the background picture. A click only reads
+// the fields' texts, asks what the click shows, and writes the figure or opens the box.
 class Form1 : public QWidget {
     Q_OBJECT
 
 public:
     explicit Form1(convert::NumberFormat format, QWidget* parent = nullptr);
 
-    // Text boxes by their number, Text1 to Text12.
-    [[nodiscard]] QLineEdit* text(int number) const;
+    // The control of that name in the window's description, as its widget.
+    template <typename T = QWidget>
+    [[nodiscard]] T* control(std::string_view name) const {
+        return findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                             Qt::FindDirectChildrenOnly);
+    }
+    [[nodiscard]] QLineEdit* field(std::string_view name) const { return control<QLineEdit>(name); }
 
 private:
     void buildControls();
     void setFocusOrder();
-    [[nodiscard]] QPushButton* button(const char* name) const;
-    void command1Click();
-    void command2Click();
-    void command3Click();
-
-    // Runs one calculator and writes its result, if it gives one, into the output field as the
-    // last step; on a failure the output field keeps its text and the error box names it.
-    void run(QLineEdit* output, std::initializer_list<QLineEdit*> inputs,
-             const std::function<std::optional<std::string>()>& calculate);
-    [[nodiscard]] std::string read(int number) const;
-    [[nodiscard]] QString captionOf(const QLineEdit* field) const;
+    void click(std::string_view button);
 
     convert::NumberFormat format_;
-    std::array<QLineEdit*, 13> texts_{};  // index 0 unused, so Text3 is texts_[3]
-    std::array<QLabel*, 13> captions_{};  // the field label of each text box
-    std::vector<QPushButton*> buttons_;
 };

@@ -81,7 +81,7 @@ const TextRow kTextRows[] = {
 
 struct FuelRow {
     const char* name;
-    calc::FuelInputs inputs;
+    std::array<std::string_view, calc::kFuelInputs> texts;
     const convert::NumberFormat* format;
 };
 
@@ -144,22 +144,26 @@ void registerAll() {
     }
     registerPair(
         "descentDistance",
-        [] { return calc::descentDistance(opaque(std::string_view("9100")), kPeriod); },
+        [] {
+            const std::array texts{opaque(std::string_view("9100"))};
+            return calc::descentDistance(texts, kPeriod);
+        },
         [] { return descentDoubles(opaque(9100.0)); });
     registerPair(
         "flightProfit",
         [] {
-            return calc::flightProfit(
-                {opaque(std::string_view("26795.4987246009")), "1000", "1.5", "60000"}, kPeriod);
+            const std::array<std::string_view, 4> texts{
+                opaque(std::string_view("26795.4987246009")), "1000", "1.5", "60000"};
+            return calc::flightProfit(texts, kPeriod);
         },
         [] { return profitDoubles(opaque(26795.4987246009), 1000.0, 1.5, 60000.0); });
     for (const FuelRow& row : kFuelRows) {
         registerPair(
             row.name,
             [row] {
-                calc::FuelInputs inputs = row.inputs;
-                inputs.altitude = opaque(inputs.altitude);
-                return calc::fuelEstimate(inputs, *row.format);
+                auto texts = row.texts;
+                texts[calc::kAltitude] = opaque(texts[calc::kAltitude]);
+                return calc::fuelEstimate(texts, *row.format);
             },
             [] { return fuelDoubles(opaque(9100.0), 2000.0, 50000.0, 1000.0, 4500.0); });
     }

@@ -3,7 +3,6 @@
 #include "convert/checked.h"
 
 #include <array>
-#include <optional>
 
 namespace calc {
 
@@ -11,54 +10,39 @@ namespace calc {
 // kilogram of mass that steps by altitude band. Altitudes in m, masses in kg, consumption in kg
 // per 100 km. A band holds its lower edge and not its upper one (6000 m is in the 6000 band);
 // bands are chosen by exact comparisons, with no tolerance.
-
-struct BaseConsumptionBand {
+struct Band {
     double lower;
     double upper;
-    double knot;  // altitude at which the base consumption is `base`
-    double base;
-    double fall;  // kg/100 km less for each metre above the knot
+    double base;         // the base consumption at the lower edge
+    double fall;         // kg/100 km less for each metre above the lower edge
+    double coefficient;  // the weight coefficient, kg/100 km per kg of mass
 };
 
-struct WeightCoefficientBand {
-    double lower;
-    double upper;
-    double coefficient;  // kg/100 km per kg of mass
-};
-
-// Each row meets the next at its upper edge: 1439 - 1000 x 0.071 = 1368, and so on.
-inline constexpr std::array<BaseConsumptionBand, 7> kBaseConsumption{{
-    {5000, 6000, 5000, 1439, 0.071},
-    {6000, 7000, 6000, 1368, 0.191},
-    {7000, 8000, 7000, 1177, 0.221},
-    {8000, 9000, 8000, 956, 0.164},
-    {9000, 10000, 9000, 792, 0.119},
-    {10000, 11000, 10000, 673, 0.076},
-    {11000, 12000, 11000, 597, 0.071},
-}};
-
-inline constexpr std::array<WeightCoefficientBand, 5> kWeightCoefficient{{
-    {5000, 6000, 0.0042},
-    {6000, 7000, 0.0023},
-    {7000, 8000, 0.0021},
-    {8000, 9000, 0.002},
-    {9000, 12000, 0.001},
+// Each row's base meets the next one's at its upper edge: 1439 - 1000 x 0.071 = 1368, and so on.
+// The weight coefficient is 0.001 from 9000 m up.
+inline constexpr std::array<Band, 7> kBands{{
+    {5000, 6000, 1439, 0.071, 0.0042},
+    {6000, 7000, 1368, 0.191, 0.0023},
+    {7000, 8000, 1177, 0.221, 0.0021},
+    {8000, 9000, 956, 0.164, 0.002},
+    {9000, 10000, 792, 0.119, 0.001},
+    {10000, 11000, 673, 0.076, 0.001},
+    {11000, 12000, 597, 0.071, 0.001},
 }};
 
 inline constexpr double kMinCargo = 0;
 inline constexpr double kMaxCargo = 50000;
 
-// The base consumption band that S selects; null outside 5000 <= S < 12000.
-[[nodiscard]] const BaseConsumptionBand* baseConsumptionBand(double s);
+// The band that S selects; null outside 5000 <= S < 12000.
+[[nodiscard]] const Band* bandOf(double s);
 
-// A band's base consumption, base - (V - knot) x fall (V is not tested: S chose the band).
-[[nodiscard]] inline convert::Checked baseConsumptionOf(const BaseConsumptionBand& band,
-                                                        convert::Checked v) {
-    return convert::Checked(band.base) - (v - band.knot) * band.fall;
+// The consumption rate, base - (V - lower) x fall + mass x coefficient, in that order (V is not
+// tested: S chose the band).
+[[nodiscard]] inline convert::Checked consumptionRate(const Band& band, convert::Checked v,
+                                                      double mass) {
+    const convert::Checked base = convert::Checked(band.base) - (v - band.lower) * band.fall;
+    return base + convert::Checked(mass) * band.coefficient;
 }
-
-// The weight coefficient of the band that S selects; no value outside 5000 <= S < 12000.
-[[nodiscard]] std::optional<double> weightCoefficient(double s);
 
 [[nodiscard]] bool cargoInRange(double cargo);  // 0 <= cargo <= 50000
 

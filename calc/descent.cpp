@@ -5,8 +5,8 @@
 
 namespace calc {
 
-std::string descentDistance(std::string_view altitudeText, const convert::NumberFormat& format) {
-    return convert::numberText(descentKm(convert::lenientParse(altitudeText)).value(), format);
+Outcome descentDistance(Texts texts, const convert::NumberFormat& format) {
+    return convert::numberText(descentKm(convert::lenientParse(texts[0])).value(), format);
 }
 
 }  // namespace calc

@@ -1,10 +1,7 @@
 #pragma once
 
+#include "calc/calculator.h"
 #include "convert/checked.h"
-#include "convert/number_format.h"
-
-#include <string>
-#include <string_view>
 
 namespace calc {
 
@@ -14,8 +11,8 @@ namespace calc {
     return altitudeM * 0.02 + 5.0;
 }
 
-// The descent calculator: the altitude text read leniently, the distance as field text.
-[[nodiscard]] std::string descentDistance(std::string_view altitudeText,
-                                          const convert::NumberFormat& format);
+// The descent calculator: its one text, the altitude, read leniently; the distance as field text.
+[[nodiscard]] Outcome descentDistance(Texts texts, const convert::NumberFormat& format);
+inline constexpr Calculator kDescent{1, &descentDistance};
 
 }  // namespace calc

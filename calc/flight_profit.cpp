@@ -11,12 +11,11 @@ double flightIncome(double fuelWeight, double fuelOnBoard, double fuelPrice, dou
     return (Checked(cargoIncome) - (Checked(fuelWeight) - fuelOnBoard) * fuelPrice * 1.234).value();
 }
 
-std::string flightProfit(const ProfitInputs& inputs, const convert::NumberFormat& format) {
+Outcome flightProfit(Texts texts, const convert::NumberFormat& format) {
     using convert::lenientParse;
-    return convert::numberText(
-        flightIncome(lenientParse(inputs.fuelWeight), lenientParse(inputs.fuelOnBoard),
-                     lenientParse(inputs.fuelPrice), lenientParse(inputs.cargoIncome)),
-        format);
+    return convert::numberText(flightIncome(lenientParse(texts[0]), lenientParse(texts[1]),
+                                            lenientParse(texts[2]), lenientParse(texts[3])),
+                               format);
 }
 
 }  // namespace calc

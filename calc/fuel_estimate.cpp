@@ -38,29 +38,27 @@ Checked total(Checked first, Checked second, double taxiFuel, double reserve) {
 }  // namespace
 
 // Every intermediate value is a plain double; ARCHITECTURE.md says why no tagged value is needed.
-FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) {
+Outcome fuelEstimate(Texts texts, const NumberFormat& format) {
     using convert::lenientParse;
 
     // The altitude's strict parse comes first: a text that is not a number fails before
     // anything is computed.
-    const std::optional<double> altitude = convert::strictParse(inputs.altitude, format);
+    const std::optional<double> altitude = convert::strictParse(texts[kAltitude], format);
     if (!altitude) {
-        throw convert::Error(convert::ErrorCode::TypeMismatch, kAltitudeInput);
+        throw convert::Error(convert::ErrorCode::TypeMismatch, kAltitude);
     }
     const double s = *altitude;
-    const double v = lenientParse(inputs.altitude);
-    const double range = lenientParse(inputs.range);
-    const double taxiFuel = lenientParse(inputs.taxiFuel);
-    const double reserve = lenientParse(inputs.reserve);
-    const std::optional<double> cargo = convert::strictParse(inputs.cargo, format);
-    const double g = lenientParse(inputs.cargo);
-    const BaseConsumptionBand* band = baseConsumptionBand(s);
-    const auto coefficient = weightCoefficient(s);
+    const double v = lenientParse(texts[kAltitude]);
+    const double range = lenientParse(texts[kRange]);
+    const double taxiFuel = lenientParse(texts[kTaxiFuel]);
+    const double reserve = lenientParse(texts[kReserve]);
+    const std::optional<double> cargo = convert::strictParse(texts[kCargo], format);
+    const double g = lenientParse(texts[kCargo]);
+    const Band* band = bandOf(s);
 
     // First pass, with the cargo alone as the mass; any cargo is used as it reads. Out of the
-    // altitude range there is no base consumption and the rate is 0.
-    const Checked base = band != nullptr ? baseConsumptionOf(*band, v) : Checked(0.0);
-    const Checked firstRate = coefficient ? base + Checked(g) * *coefficient : Checked(0.0);
+    // altitude range there is no consumption and the rate is 0.
+    const Checked firstRate = band != nullptr ? consumptionRate(*band, v, g) : Checked(0.0);
     const Checked cruiseDistance = Checked(range) - Checked(kTwo) * descentKm(s);
     const Checked firstTotal =
         total(cruiseFuel(cruiseDistance, firstRate), altitudeAndMassTerm(v, g), taxiFuel, reserve);
@@ -68,9 +66,9 @@ FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) 
     // The range test reads the cargo strictly whatever the altitude, so a cargo that is not a
     // number fails rather than warning, after the first pass, whose faults come first.
     if (!cargo) {
-        throw convert::Error(convert::ErrorCode::TypeMismatch, kCargoInput);
+        throw convert::Error(convert::ErrorCode::TypeMismatch, kCargo);
     }
-    if (!coefficient || !cargoInRange(*cargo)) {
+    if (band == nullptr || !cargoInRange(*cargo)) {
         return OutOfRange{};
     }
 
@@ -78,9 +76,9 @@ FuelEstimate fuelEstimate(const FuelInputs& inputs, const NumberFormat& format) 
     // and back: rounded to 15 digits under a decimal period, its fraction lost under a comma.
     const Checked sum = Checked(*cargo) + firstTotal;
     const double mass = lenientParse(convert::numberText(sum.value(), format));
-    const Checked secondRate = base + Checked(mass) * *coefficient;
-    const Checked secondTotal = total(altitudeAndMassTerm(v, mass),
-                                      cruiseFuel(cruiseDistance, secondRate), taxiFuel, reserve);
+    const Checked secondTotal =
+        total(altitudeAndMassTerm(v, mass),
+              cruiseFuel(cruiseDistance, consumptionRate(*band, v, mass)), taxiFuel, reserve);
     return convert::numberText(secondTotal.value(), format);
 }
 

@@ -5,15 +5,22 @@
 #include <cmath>
 
 namespace convert {
+namespace {
+
+double apply(Operation operation, double left, double right) {
+    switch (operation) {
+    case Operation::Add: return left + right;
+    case Operation::Subtract: return left - right;
+    case Operation::Multiply: return left * right;
+    case Operation::Divide: break;
+    }
+    return left / right;
+}
+
+}  // namespace
 
 double checkedStep(Operation operation, double left, double right) {
-    double result = 0.0;
-    switch (operation) {
-    case Operation::Add: result = left + right; break;
-    case Operation::Subtract: result = left - right; break;
-    case Operation::Multiply: result = left * right; break;
-    case Operation::Divide: result = left / right; break;
-    }
+    const double result = apply(operation, left, right);
     if (std::isfinite(result)) {
         return result;
     }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <exception>
 #include <optional>
-#include <stdexcept>
 
 namespace convert {
 
@@ -12,18 +13,20 @@ enum class ErrorCode {
     TypeMismatch = 13,
 };
 
-// A conversion or arithmetic failure: it abandons the calculation it occurs in.
-class Error : public std::runtime_error {
+// A conversion or arithmetic failure: it abandons the calculation it occurs in. The window names
+// it by its code, so it carries no text of its own.
+class Error : public std::exception {
 public:
-    explicit Error(ErrorCode code, std::optional<int> input = std::nullopt);
+    explicit Error(ErrorCode code, std::optional<std::size_t> input = std::nullopt) noexcept
+        : code_(code), input_(input) {}
 
     [[nodiscard]] ErrorCode code() const noexcept { return code_; }
-    // Position of the failing text among the calculator's inputs, when the failure is one text's.
-    [[nodiscard]] std::optional<int> input() const noexcept { return input_; }
+    // Position of the failing text among the calculator's texts, when the failure is one text's.
+    [[nodiscard]] std::optional<std::size_t> input() const noexcept { return input_; }
 
 private:
     ErrorCode code_;
-    std::optional<int> input_;
+    std::optional<std::size_t> input_;
 };
 
 }  // namespace convert

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -25,9 +24,6 @@ std::string numberText(double value, const NumberFormat& format) {
                                     std::chars_format::scientific, kSignificantDigits - 1)
                           .ptr;
     std::string_view scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    if (!std::isfinite(value)) {
-        return std::string(scientific);  // never shown: the step that made it throws
-    }
     if (value < 0) {
         scientific.remove_prefix(1);
     }

@@ -13,12 +13,10 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDropped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-// A decimal literal gathered in the plain form fast_float reads: integral digits (a 0 where
-// there are none), a period and the fraction's digits where there are some, e and the exponent.
+// A decimal literal gathered in the plain form fast_float reads: integral digits, a period and
+// the fraction's digits, e and the exponent (".5" and "5." read as 0.5 and 5).
 class Literal {
 public:
-    explicit Literal(std::size_t capacity) { text_.reserve(capacity + 2); }
-
     // Takes the integral digits at pos; returns how many.
     std::size_t integral(std::string_view s, std::size_t& pos) {
         const std::size_t count = append(s, pos);
@@ -26,14 +24,10 @@ public:
         return count;
     }
 
-    // The fraction's digits after the decimal separator; a separator without them is left out.
+    // The fraction's digits after the decimal separator.
     void fraction(std::string_view s, std::size_t& pos) {
         text_ += '.';
-        if (append(s, pos) == 0) {
-            text_.pop_back();
-        } else {
-            hasDigits_ = true;
-        }
+        hasDigits_ = append(s, pos) > 0 || hasDigits_;
     }
 
     // E or e (and D or d where allowed), an optional sign and at least one digit; where these
@@ -59,10 +53,7 @@ public:
     [[nodiscard]] bool hasDigits() const { return hasDigits_; }
 
     // The correctly rounded double; beyond the largest an infinity, below the smallest a zero.
-    [[nodiscard]] double value(bool negative) {
-        if (text_.front() == '.') {
-            text_.insert(text_.begin(), '0');
-        }
+    [[nodiscard]] double value(bool negative) const {
         double value = 0.0;
         fast_float::from_chars(text_.data(), text_.data() + text_.size(), value);
         return negative ? -value : value;
@@ -127,7 +118,6 @@ bool isSpaceLike(std::string_view separator) {
 
 double lenientParse(std::string_view text) {
     std::string s;
-    s.reserve(text.size());
     std::ranges::remove_copy_if(text, std::back_inserter(s), isDropped);
 
     if (s.size() >= 2 && s[0] == '&') {
@@ -138,7 +128,7 @@ double lenientParse(std::string_view text) {
     }
     std::size_t pos = 0;
     const bool negative = takeSign(s, pos);
-    Literal literal(s.size());
+    Literal literal;
     literal.integral(s, pos);
     if (pos < s.size() && s[pos] == '.') {
         literal.fraction(s, ++pos);
@@ -164,7 +154,7 @@ std::optional<double> strictParse(std::string_view text, const NumberFormat& for
         ++pos;
     }
     const bool negative = takeSign(text, pos);
-    Literal literal(text.size());
+    Literal literal;
     // A grouping separator counts only between two digits of the integral part; where one
     // symbol is both separators, it stands for the decimals.
     while (literal.integral(text, pos) > 0) {

@@ -12,6 +12,7 @@
 #include "convert/number_text.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 
@@ -21,7 +22,7 @@ using convert::lenientParse;
 using convert::NumberFormat;
 using Fields = std::array<std::string_view, 5>;
 
-std::string errorOutcome(int code, std::optional<int> input = std::nullopt) {
+std::string errorOutcome(int code, std::optional<std::size_t> input = std::nullopt) {
     return "error " + std::to_string(code) + "/" + (input ? std::to_string(*input) : "");
 }
 
@@ -44,19 +45,15 @@ std::string expectedOutcome(const Fields& f, unsigned calculator, const NumberFo
     }
     const std::optional<double> altitude = convert::strictParse(f[0], format);
     if (!altitude) {
-        return errorOutcome(13, calc::kAltitudeInput);
+        return errorOutcome(13, calc::kAltitude);
     }
     const double s = *altitude;
     const double v = in(0);
-    auto holding = [s](const auto& table) {  // lower <= s < upper
-        const auto* band =
-            std::ranges::find_if(table, [s](auto b) { return s >= b.lower && s < b.upper; });
-        return band == table.end() ? nullptr : band;
-    };
-    const auto* band = holding(calc::kBaseConsumption);
-    const auto* weight = holding(calc::kWeightCoefficient);
+    const auto* at = std::ranges::find_if(  // lower <= s < upper
+        calc::kBands, [s](auto b) { return s >= b.lower && s < b.upper; });
+    const calc::Band* band = at == calc::kBands.end() ? nullptr : at;
     const double base =
-        band != nullptr ? step(band->base - step(step(v - band->knot) * band->fall)) : 0.0;
+        band != nullptr ? step(band->base - step(step(v - band->lower) * band->fall)) : 0.0;
     const double cruise = step(in(1) - step(2.0 * step(step(s * 0.02) + 5.0)));
     auto total = [&](double mass, double rate) {
         const double term =
@@ -65,13 +62,13 @@ std::string expectedOutcome(const Fields& f, unsigned calculator, const NumberFo
         return step(step(step(step(fuel + term) + in(3)) + in(4)) + 2000.0);
     };
     const double first =
-        total(in(2), weight != nullptr ? step(base + step(in(2) * weight->coefficient)) : 0.0);
+        total(in(2), band != nullptr ? step(base + step(in(2) * band->coefficient)) : 0.0);
     const std::optional<double> cargo = convert::strictParse(f[2], format);
     if (!finite || !cargo) {
-        return finite ? errorOutcome(13, calc::kCargoInput) : errorOutcome(6);
+        return finite ? errorOutcome(13, calc::kCargo) : errorOutcome(6);
     }
     // NOLINTNEXTLINE(readability-simplify-boolean-expr): written as the range it accepts
-    if (weight == nullptr || !(*cargo >= 0.0 && *cargo <= 50000.0)) {
+    if (band == nullptr || !(*cargo >= 0.0 && *cargo <= 50000.0)) {
         return "out of range";
     }
     // The mass goes through its field text: under a comma lenient parse stops at the separator.
@@ -79,7 +76,7 @@ std::string expectedOutcome(const Fields& f, unsigned calculator, const NumberFo
     const double mass = format.decimalSeparator == "."
                             ? fuzz::roundedToFifteenDigits(sum)
                             : lenientParse(convert::numberText(sum, format));
-    return figure(total(mass, step(base + step(mass * weight->coefficient))));
+    return figure(total(mass, step(base + step(mass * band->coefficient))));
 }
 
 }  // namespace
@@ -108,12 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned calculator = (data[0] >> 2U) % 3;
     auto outcome = [&]() -> std::string {  // any exception but convert::Error escapes: a crash
         try {
-            if (calculator == 0) {
-                const auto estimate = calc::fuelEstimate({f[0], f[1], f[2], f[3], f[4]}, format);
-                return estimate.index() == 0 ? std::get<0>(estimate) : "out of range";
-            }
-            return calculator == 1 ? calc::descentDistance(f[0], format)
-                                   : calc::flightProfit({f[0], f[1], f[2], f[3]}, format);
+            const calc::Calculator& run =
+                calculator == 0 ? calc::kFuel : (calculator == 1 ? calc::kDescent : calc::kProfit);
+            const auto shown = run.run(std::span(f).first(run.inputs), format);
+            return shown.index() == 0 ? std::get<0>(shown) : "out of range";
         } catch (const convert::Error& error) {
             return errorOutcome(static_cast<int>(error.code()), error.input());
         }

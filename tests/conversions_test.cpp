@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, NumberText, testing::Values(
     TextRow{0.5, &kPeriod, "0.5"}, TextRow{0.5, &kComma, "0,5"}, TextRow{7.5, &kComma, "7,5"},
     TextRow{0.1 + 0.2, &kPeriod, "0.3"}, TextRow{-0.0, &kPeriod, "0"},
     TextRow{1234500, &kComma, "1234500"}, TextRow{123456789012345.6, &kPeriod, "123456789012346"},
-    TextRow{kInf, &kPeriod, "inf"}, TextRow{999999999999999.5, &kPeriod, "1E+15"},
+    TextRow{999999999999999.5, &kPeriod, "1E+15"},
     TextRow{1e16, &kPeriod, "1E+16"}, TextRow{-1.5e20, &kComma, "-1,5E+20"},
     TextRow{0.0001, &kPeriod, "0.0001"}, TextRow{1.5e-5, &kComma, "1,5E-05"},
     TextRow{1.7976931348623157e308, &kPeriod, "1.79769313486232E+308"},

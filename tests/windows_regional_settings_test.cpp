@@ -26,15 +26,15 @@ TEST(RegionalSettings, AreTheOnesTheUserSetInTheControlPanel) {
     Form1 window(numberFormatOf(QLocale::system()));
     auto* fuel = window.findChild<QPushButton*>(QStringLiteral("Command2"));
     fuel->click();
-    EXPECT_EQ(window.text(8)->text().toStdString(),
+    EXPECT_EQ(window.field("Text8")->text().toStdString(),
               decimal == "." ? "26795.4987246009" : "26795,4910811456");
     if (decimal == "," && group == ".") {
-        window.text(3)->setText(QStringLiteral("9.100"));
-        window.text(5)->setText(QStringLiteral("50.000"));
+        window.field("Text3")->setText(QStringLiteral("9.100"));
+        window.field("Text5")->setText(QStringLiteral("50.000"));
         fuel->click();
-        EXPECT_EQ(window.text(8)->text().toStdString(), "39773,6472322235");
+        EXPECT_EQ(window.field("Text8")->text().toStdString(), "39773,6472322235");
     }
-    window.text(1)->setText(QStringLiteral("555"));
+    window.field("Text1")->setText(QStringLiteral("555"));
     window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    EXPECT_EQ(window.text(2)->text().toStdString(), "16" + decimal + "1");
+    EXPECT_EQ(window.field("Text2")->text().toStdString(), "16" + decimal + "1");
 }

@@ -1,7 +1,8 @@
 // Writes the web page from the window's description: every control at its place with its text,
 // the boxes, the face, the pictures and the scripts inside one HTML file; or the description as
 // JSON for the page's tests; or every character the window shows, for the face's subset.
-#include "window_description.h"
+#include "window/click.h"
+#include "window/description.h"
 
 #include "convert/error.h"
 
@@ -156,13 +157,14 @@ constexpr std::string_view kErrorIcon =
     "fill='#d42a2a' stroke='#8b1010' stroke-width='1.5'/><path d='M13 13l14 14M27 13 13 "
     "27' stroke='#fff' stroke-width='4' stroke-linecap='round'/></svg>";
 
-// A modal alert with a title, an icon, the message and one OK button that has the focus.
-std::string box(std::string_view id, std::string_view icon, std::string_view message) {
-    const std::string name(id);
+// A modal alert with a title, an icon, a place for the message the script writes as it opens the
+// box, and one OK button that has the focus.
+std::string box(window::Box kind, std::string_view icon) {
+    const std::string name(window::boxName(kind));
     return "<dialog id='" + name + "' role='alertdialog' aria-labelledby='" + name +
            "Title' aria-describedby='" + name + "Text'><h2 id='" + name + "Title'>" +
            escapeHtml(window::kBoxTitle) + "</h2><div class='message'>" + std::string(icon) +
-           "<p id='" + name + "Text'>" + escapeHtml(message) +
+           "<p id='" + name + "Text'>" +
            "</p></div><button class='ok' type='button' autofocus>OK</button></dialog>\n";
 }
 
@@ -191,7 +193,7 @@ std::string page(const std::array<std::string, 7>& parts) {
         out << element(c, picture, picture2x);
     }
     out << "</div></div>\n"
-        << box("Warning", kWarningIcon, window::kOutOfRangePrompt) << box("Error", kErrorIcon, "")
+        << box(window::Box::Warning, kWarningIcon) << box(window::Box::Error, kErrorIcon)
         << "<script>\n"
         << core << "</script>\n<script>\n"
         << script << "</script>\n"
@@ -217,6 +219,16 @@ std::string json() {
     out << " ],\n \"focusOrder\": [";
     for (std::size_t i = 0; i < window::kFocusOrder.size(); ++i) {
         out << (i == 0 ? "" : ", ") << escapeJson(window::kFocusOrder.at(i));
+    }
+    out << "],\n \"clicks\": [";
+    for (std::size_t i = 0; i < window::kClicks.size(); ++i) {
+        const window::Click& c = window::kClicks.at(i);
+        out << (i == 0 ? "" : ", ") << "{\"button\": " << escapeJson(c.button)
+            << ", \"output\": " << escapeJson(c.output) << ", \"inputs\": [";
+        for (std::size_t k = 0; k < c.inputs.size(); ++k) {
+            out << (k == 0 ? "" : ", ") << escapeJson(c.inputs[k]);
+        }
+        out << "]}";
     }
     out << "],\n \"boxTitle\": " << escapeJson(window::kBoxTitle)
         << ", \"outOfRange\": " << escapeJson(window::kOutOfRangePrompt) << "}\n";

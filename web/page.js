@@ -1,12 +1,11 @@
-// The page's wiring: the three buttons call the calculators compiled to WebAssembly with the
-// fields' texts and the browser's number format, and write what they answer; Tab follows the
-// window's focus order; the window keeps its layout, scaled down on a screen narrower than it.
+// The page's wiring: each button asks the core compiled to WebAssembly what its click shows, with
+// the fields' texts by id and the browser's number format, and writes what it answers; Tab
+// follows the window's focus order; the window keeps its layout, scaled down on a narrower screen.
 'use strict';
 (() => {
   const form = document.getElementById('Form1');
   const frame = document.getElementById('Frame');
   const order = form.dataset.focusOrder.split(' ');
-  const fields = Array.from({ length: 13 }, (_, n) => document.getElementById(`Text${n}`));
 
   // The decimal and grouping separators of the browser's first language.
   function numberFormat(language) {
@@ -15,40 +14,23 @@
     return { decimal: part('decimal') || '.', group: part('group') };
   }
 
-  function withText(text, use) {
-    const size = lengthBytesUTF8(text) + 1;
-    const pointer = _malloc(size);
-    stringToUTF8(text, pointer, size);
-    try {
-      return use(pointer);
-    } finally {
-      _free(pointer);
-    }
-  }
-
   const format = numberFormat(navigator.languages?.[0] ?? navigator.language);
 
   function show(dialog, message) {
-    if (message !== undefined) dialog.querySelector('p').textContent = message;
+    dialog.querySelector('p').textContent = message;
     dialog.showModal();
   }
 
   // The core answers with what the window shows: the output field and its text, or a box.
   function press(button) {
-    for (let n = 1; n <= 12; n += 1) {
-      withText(fields[n].value, (text) => _flightcalc_set_text(n, text));
-    }
-    const answer = withText(format.decimal, (decimal) =>
-      withText(format.group, (group) =>
-        UTF8ToString(_flightcalc_click(Number(button.id.slice(7)), decimal, group))));
-    const cut = answer.indexOf('\n');
-    const [what, text] = [answer.slice(0, cut), answer.slice(cut + 1)];
-    if (what === 'error' || what === 'warning') {
-      show(document.getElementById(what === 'error' ? 'Error' : 'Warning'), text);
+    const texts = Object.fromEntries([...form.querySelectorAll('input')].map((f) => [f.id, f.value]));
+    const answer = Module.click(button.id, texts, format.decimal, format.group);
+    if (answer.box) {
+      show(document.getElementById(answer.box), answer.text);
       return;
     }
-    const output = document.getElementById(what);
-    output.value = text;
+    const output = document.getElementById(answer.output);
+    output.value = answer.text;
     // A long figure is wider than its box: the caret before its leading digits, not its tail.
     output.setSelectionRange(0, 0);
   }

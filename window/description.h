@@ -1,11 +1,20 @@
 #pragma once
 
 // The calculator window as data, free of any toolkit: the desktop window (Form1) and the web page
-// (web/) are both built from it, so the layout, the captions and the boxes' texts exist once.
+// (web/) are both built from it, so the layout, what each click does, the captions and the boxes'
+// texts exist once.
 
+#include "calc/calculator.h"
+#include "calc/descent.h"
+#include "calc/flight_profit.h"
+#include "calc/fuel_estimate.h"
 #include "convert/error.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -104,10 +113,93 @@ inline constexpr std::string_view kFirstFocus = "Command1";
 inline constexpr std::string_view kBoxTitle = "Ошибка";
 inline constexpr std::string_view kOutOfRangePrompt = "Неправильно введен эшелон и/или вес груза";
 
-// The control of that name; the picture for a name the window lacks.
-[[nodiscard]] const Control& control(std::string_view name);
+// What a click does: the calculator a button runs, the text box its figure goes to, and the text
+// boxes it reads, in the order the calculator takes them.
+struct Click {
+    std::string_view button;
+    calc::Calculator calculator;
+    std::string_view output;
+    std::span<const std::string_view> inputs;
+};
 
-// The caption of a text box without its leading blank, as a screen reader names the box.
+inline constexpr std::array<std::string_view, 1> kDescentInputs{"Text1"};
+inline constexpr std::array<std::string_view, 5> kFuelInputs{"Text3", "Text4", "Text5", "Text6",
+                                                             "Text7"};
+// The profit reads the fuel calculator's output too, whoever wrote it.
+inline constexpr std::array<std::string_view, 4> kProfitInputs{"Text8", "Text11", "Text10",
+                                                               "Text9"};
+inline constexpr std::array kClicks{
+    Click{"Command1", calc::kDescent, "Text2", kDescentInputs},
+    Click{"Command2", calc::kFuel, "Text8", kFuelInputs},
+    Click{"Command3", calc::kProfit, "Text12", kProfitInputs},
+};
+
+// The control of that name, or null.
+[[nodiscard]] constexpr const Control* find(std::string_view name) {
+    const auto* found =
+        std::ranges::find_if(kControls, [name](const Control& c) { return c.name == name; });
+    return found == kControls.end() ? nullptr : found;
+}
+
+// The control of that name; std::out_of_range for a name the window lacks.
+[[nodiscard]] constexpr const Control& control(std::string_view name) {
+    const Control* found = find(name);
+    if (found == nullptr) {
+        throw std::out_of_range("no control of that name");
+    }
+    return *found;
+}
+
+// What a click does for that button; std::out_of_range for a name that is no button.
+[[nodiscard]] constexpr const Click& clickOf(std::string_view button) {
+    const auto* found =
+        std::ranges::find_if(kClicks, [button](const Click& c) { return c.button == button; });
+    if (found == kClicks.end()) {
+        throw std::out_of_range("no button of that name");
+    }
+    return *found;
+}
+
+// Every name the description uses names a control of the kind its place calls for, once.
+consteval bool isWhole() {
+    const auto is = [](std::string_view name, Kind kind) {
+        const Control* c = find(name);
+        return c != nullptr && c->kind == kind;
+    };
+    const auto takesFocus = [](const Control& c) {
+        return c.kind == Kind::TextBox || c.kind == Kind::Button;
+    };
+    for (const Control& c : kControls) {
+        const bool partnered =
+            (c.kind == Kind::FieldLabel && is(c.partner, Kind::TextBox)) ||
+            (c.kind == Kind::Button && is(c.partner, Kind::Heading)) ||
+            (c.kind != Kind::FieldLabel && c.kind != Kind::Button && c.partner.empty());
+        const auto named = std::ranges::count(kControls, c.name, &Control::name);
+        const auto focused = std::ranges::count(kFocusOrder, c.name);
+        const auto clicked = std::ranges::count(kClicks, c.name, &Click::button);
+        if (!partnered || named != 1 || focused != (takesFocus(c) ? 1 : 0) ||
+            clicked != (c.kind == Kind::Button ? 1 : 0)) {
+            return false;
+        }
+    }
+    for (const std::string_view name : kFocusOrder) {
+        if (find(name) == nullptr) {
+            return false;
+        }
+    }
+    for (const Click& click : kClicks) {
+        if (!is(click.output, Kind::TextBox) || click.inputs.size() != click.calculator.inputs ||
+            !std::ranges::all_of(click.inputs,
+                                 [&](std::string_view n) { return is(n, Kind::TextBox); })) {
+            return false;
+        }
+    }
+    return is(kFirstFocus, Kind::Button);
+}
+static_assert(isWhole(), "a partner, focus-order or click name that names no control of its kind");
+
+// The caption of a text box without its leading blank: how a screen reader and the error box name
+// the box.
 [[nodiscard]] std::string_view captionOf(std::string_view textBox);
 
 // The report of a failed calculation: "Ошибка 13: несоответствие типов", the caption of the

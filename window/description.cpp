@@ -1,4 +1,4 @@
-#include "window_description.h"
+#include "window/description.h"
 
 #include <algorithm>
 
@@ -16,12 +16,6 @@ std::string_view describe(convert::ErrorCode code) {
 }
 
 }  // namespace
-
-const Control& control(std::string_view name) {
-    const auto* found =
-        std::ranges::find_if(kControls, [name](const Control& c) { return c.name == name; });
-    return found == kControls.end() ? kControls.front() : *found;
-}
 
 std::string_view captionOf(std::string_view textBox) {
     for (const Control& c : kControls) {
