@@ -98,7 +98,6 @@ Form1::Form1(convert::NumberFormat format, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
     }
     buildControls();
-    setFocusOrder();
     for (const window::Click& c : window::kClicks) {
         connect(control<QPushButton>(c.button), &QPushButton::clicked, this,
                 [this, button = c.button] { click(button); });
@@ -155,9 +154,8 @@ void Form1::buildControls() {
             field(c.partner)->setAccessibleName(fromView(window::captionOf(c.partner)));
         }
     }
-}
 
-void Form1::setFocusOrder() {
+    // Tab follows the description's order, not the visual one.
     QWidget* previous = nullptr;
     for (const std::string_view name : window::kFocusOrder) {
         QWidget* next = control(name);

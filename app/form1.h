@@ -24,8 +24,8 @@ public:
     [[nodiscard]] QLineEdit* field(std::string_view name) const { return control<QLineEdit>(name); }
 
 private:
+    // The controls in stacking order, their captions, and the focus order.
     void buildControls();
-    void setFocusOrder();
     void click(std::string_view button);
 
     convert::NumberFormat format_;

@@ -20,15 +20,12 @@ struct Band {
 
 // Each row's base meets the next one's at its upper edge: 1439 - 1000 x 0.071 = 1368, and so on.
 // The weight coefficient is 0.001 from 9000 m up.
-inline constexpr std::array<Band, 7> kBands{{
-    {5000, 6000, 1439, 0.071, 0.0042},
-    {6000, 7000, 1368, 0.191, 0.0023},
-    {7000, 8000, 1177, 0.221, 0.0021},
-    {8000, 9000, 956, 0.164, 0.002},
-    {9000, 10000, 792, 0.119, 0.001},
-    {10000, 11000, 673, 0.076, 0.001},
-    {11000, 12000, 597, 0.071, 0.001},
-}};
+inline constexpr std::array kBands{
+    Band{5000, 6000, 1439, 0.071, 0.0042}, Band{6000, 7000, 1368, 0.191, 0.0023},
+    Band{7000, 8000, 1177, 0.221, 0.0021}, Band{8000, 9000, 956, 0.164, 0.002},
+    Band{9000, 10000, 792, 0.119, 0.001},  Band{10000, 11000, 673, 0.076, 0.001},
+    Band{11000, 12000, 597, 0.071, 0.001},
+};
 
 inline constexpr double kMinCargo = 0;
 inline constexpr double kMaxCargo = 50000;

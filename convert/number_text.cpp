@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cstdlib>
 #include <string_view>
 
 namespace convert {
@@ -24,29 +23,25 @@ std::string numberText(double value, const NumberFormat& format) {
                                     std::chars_format::scientific, kSignificantDigits - 1)
                           .ptr;
     std::string_view scientific(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    if (value < 0) {
-        scientific.remove_prefix(1);
-    }
+    const bool negative = value < 0;
+    scientific.remove_prefix(negative ? 1 : 0);
     std::string digits(scientific.substr(0, 1));
     digits += scientific.substr(2, kSignificantDigits - 1);
     digits.erase(digits.find_last_not_of('0') + 1);
-    const char* exponentStart = scientific.data() + kSignificantDigits + 2;  // past "e"
+    // e, its sign and at least two digits, as the exponent form writes them after its E.
+    const std::string_view exponentText = scientific.substr(kSignificantDigits + 1);
     int exponent = 0;
-    std::from_chars(exponentStart + (*exponentStart == '+' ? 1 : 0), end, exponent);
+    std::from_chars(exponentText.data() + (exponentText[1] == '+' ? 2 : 1), end, exponent);
 
     // Appended piece by piece: g++ 12 warns falsely of overlap on a literal + a string.
     const std::string& separator = format.decimalSeparator;
-    std::string text = value < 0 ? "-" : "";
+    std::string text = negative ? "-" : "";
     if (exponent < kSmallestPositionalExponent || exponent > kLargestPositionalExponent) {
         text += digits.front();
         if (digits.size() > 1) {
             text.append(separator).append(digits, 1);
         }
-        text += exponent < 0 ? "E-" : "E+";
-        if (std::abs(exponent) < 10) {
-            text += '0';
-        }
-        text += std::to_string(std::abs(exponent));
+        text.append(1, 'E').append(exponentText.substr(1));
     } else if (exponent < 0) {
         text.append(1, '0').append(separator);
         text.append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);

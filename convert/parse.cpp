@@ -133,9 +133,8 @@ double lenientParse(std::string_view text) {
     if (pos < s.size() && s[pos] == '.') {
         literal.fraction(s, ++pos);
     }
-    if (!literal.hasDigits()) {
-        return 0.0;
-    }
+    // With no digit fast_float reads nothing and the value stays 0 (-0 after a minus, which is 0
+    // in every later step and is written 0).
     literal.exponent(s, pos, /*allowD=*/true);
     return literal.value(negative);
 }

@@ -1,7 +1,6 @@
 // The page's wiring: each button asks the core compiled to WebAssembly what its click shows, with
 // the fields' texts by id and the browser's number format, and writes what it answers; Tab
 // follows the window's focus order; the window keeps its layout, scaled down on a narrower screen.
-'use strict';
 (() => {
   const form = document.getElementById('Form1');
   const frame = document.getElementById('Frame');
@@ -11,7 +10,7 @@
   function numberFormat(language) {
     const parts = new Intl.NumberFormat(language).formatToParts(1234567.5);
     const part = (type) => parts.find((p) => p.type === type)?.value ?? '';
-    return { decimal: part('decimal') || '.', group: part('group') };
+    return { decimal: part('decimal'), group: part('group') };
   }
 
   const format = numberFormat(navigator.languages?.[0] ?? navigator.language);

@@ -4,7 +4,6 @@
 
 #include "convert/error.h"
 
-#include <array>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -36,8 +35,12 @@ Answer click(std::string_view button, const Texts& texts, const convert::NumberF
 }
 
 std::string_view boxName(Box box) {
-    static constexpr std::array<std::string_view, 3> kNames{"", "Warning", "Error"};
-    return kNames.at(static_cast<std::size_t>(box));
+    switch (box) {
+    case Box::Warning: return "Warning";
+    case Box::Error: return "Error";
+    case Box::None: break;
+    }
+    return "";
 }
 
 }  // namespace window

@@ -10,9 +10,9 @@ std::string_view describe(convert::ErrorCode code) {
     switch (code) {
     case convert::ErrorCode::Overflow: return "переполнение";
     case convert::ErrorCode::DivisionByZero: return "деление на ноль";
-    case convert::ErrorCode::TypeMismatch: return "несоответствие типов";
+    case convert::ErrorCode::TypeMismatch: break;
     }
-    return "неизвестная ошибка";
+    return "несоответствие типов";
 }
 
 }  // namespace
@@ -25,16 +25,14 @@ std::string_view captionOf(std::string_view textBox) {
             return caption;
         }
     }
-    return {};
+    throw std::out_of_range("no caption for that text box");
 }
 
-std::string errorMessage(convert::ErrorCode code, std::string_view fieldCaption) {
+std::string errorMessage(convert::ErrorCode code, std::string_view noNumberIn) {
     std::string message = "Ошибка " + std::to_string(static_cast<int>(code)) + ": ";
     message += describe(code);
-    if (!fieldCaption.empty()) {
-        message += code == convert::ErrorCode::TypeMismatch ? "\nПоле «" : "\nОшибка в поле «";
-        message += fieldCaption;
-        message += code == convert::ErrorCode::TypeMismatch ? "» не содержит числа." : "».";
+    if (!noNumberIn.empty()) {
+        message.append("\nПоле «").append(noNumberIn).append("» не содержит числа.");
     }
     message += "\n\nРасчет не выполнен; введенные данные сохранены.";
     return message;

@@ -162,9 +162,10 @@ inline constexpr std::array kClicks{
 
 // Every name the description uses names a control of the kind its place calls for, once.
 consteval bool isWhole() {
+    // (No pointer to a control: the sanitizers' null checks are no constant expressions to g++.)
     const auto is = [](std::string_view name, Kind kind) {
-        const Control* c = find(name);
-        return c != nullptr && c->kind == kind;
+        return std::ranges::any_of(
+            kControls, [&](const Control& c) { return c.name == name && c.kind == kind; });
     };
     const auto takesFocus = [](const Control& c) {
         return c.kind == Kind::TextBox || c.kind == Kind::Button;
@@ -177,13 +178,15 @@ consteval bool isWhole() {
         const auto named = std::ranges::count(kControls, c.name, &Control::name);
         const auto focused = std::ranges::count(kFocusOrder, c.name);
         const auto clicked = std::ranges::count(kClicks, c.name, &Click::button);
+        const auto captioned = std::ranges::count(kControls, c.name, &Control::partner);
         if (!partnered || named != 1 || focused != (takesFocus(c) ? 1 : 0) ||
-            clicked != (c.kind == Kind::Button ? 1 : 0)) {
+            clicked != (c.kind == Kind::Button ? 1 : 0) ||
+            captioned != (c.kind == Kind::TextBox ? 1 : 0) + (c.kind == Kind::Heading ? 1 : 0)) {
             return false;
         }
     }
     for (const std::string_view name : kFocusOrder) {
-        if (find(name) == nullptr) {
+        if (std::ranges::count(kControls, name, &Control::name) != 1) {
             return false;
         }
     }
@@ -199,11 +202,11 @@ consteval bool isWhole() {
 static_assert(isWhole(), "a partner, focus-order or click name that names no control of its kind");
 
 // The caption of a text box without its leading blank: how a screen reader and the error box name
-// the box.
+// the box; std::out_of_range for a name that is no text box.
 [[nodiscard]] std::string_view captionOf(std::string_view textBox);
 
 // The report of a failed calculation: "Ошибка 13: несоответствие типов", the caption of the
-// field it names (if any), and that nothing was computed.
-[[nodiscard]] std::string errorMessage(convert::ErrorCode code, std::string_view fieldCaption = {});
+// field that holds no number (only a type mismatch names one), and that nothing was computed.
+[[nodiscard]] std::string errorMessage(convert::ErrorCode code, std::string_view noNumberIn = {});
 
 }  // namespace window
