@@ -136,11 +136,11 @@ void Form1::buildControls() {
             break;
         }
         case window::Kind::TextBox: {
-            auto* field = new QLineEdit(fromView(c.text), this);
-            field->setObjectName(fromView(c.name));
-            field->setGeometry(placeOf(c));
-            field->setMaxLength(std::numeric_limits<int>::max());
-            field->setReadOnly(c.readOnly);
+            auto* box = new QLineEdit(fromView(c.text), this);
+            box->setObjectName(fromView(c.name));
+            box->setGeometry(placeOf(c));
+            box->setMaxLength(std::numeric_limits<int>::max());
+            box->setReadOnly(c.readOnly);
             break;
         }
         case window::Kind::Button: makeButton(this, c); break;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -30,9 +32,7 @@ TEST(Description, IsTheWindow) {
     EXPECT_EQ(window::kWidth, 681);
     EXPECT_EQ(window::kHeight, 603);
     std::vector<std::string> controls;
-    for (const window::Control& c : window::kControls) {
-        controls.push_back(line(c));
-    }
+    std::ranges::transform(window::kControls, std::back_inserter(controls), line);
     // Bottom to top: the picture, the labels, the boxes and buttons.
     EXPECT_EQ(controls, (std::vector<std::string>{
                             "Image1 picture 0,-8,687,619 «» left ",
@@ -74,13 +74,13 @@ TEST(Description, IsTheWindow) {
     EXPECT_EQ(window::kFirstFocus, "Command1");
     // Each button: its output box, then the boxes its calculator reads, in its order.
     std::vector<std::string> clicks;
-    for (const window::Click& c : window::kClicks) {
+    std::ranges::transform(window::kClicks, std::back_inserter(clicks), [](const window::Click& c) {
         std::string wiring = std::string(c.button) + " -> " + std::string(c.output) + " <-";
         for (const std::string_view input : c.inputs) {
             wiring += " " + std::string(input);
         }
-        clicks.push_back(wiring);
-    }
+        return wiring;
+    });
     EXPECT_EQ(clicks,
               (std::vector<std::string>{"Command1 -> Text2 <- Text1",
                                         "Command2 -> Text8 <- Text3 Text4 Text5 Text6 Text7",

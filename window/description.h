@@ -190,9 +190,9 @@ consteval bool isWhole() {
             return false;
         }
     }
-    for (const Click& click : kClicks) {
-        if (!is(click.output, Kind::TextBox) || click.inputs.size() != click.calculator.inputs ||
-            !std::ranges::all_of(click.inputs,
+    for (const Click& row : kClicks) {
+        if (!is(row.output, Kind::TextBox) || row.inputs.size() != row.calculator.inputs ||
+            !std::ranges::all_of(row.inputs,
                                  [&](std::string_view n) { return is(n, Kind::TextBox); })) {
             return false;
         }
