@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -86,6 +88,9 @@ TEST(Description, IsTheWindow) {
                                         "Command2 -> Text8 <- Text3 Text4 Text5 Text6 Text7",
                                         "Command3 -> Text12 <- Text8 Text11 Text10 Text9"}));
     EXPECT_THROW((void)window::control("Label4"), std::out_of_range);
+    // No calculator divides by a field, so only this says how the window names that error.
+    EXPECT_EQ(window::errorMessage(convert::ErrorCode::DivisionByZero),
+              "Ошибка 11: деление на ноль\n\nРасчет не выполнен; введенные данные сохранены.");
 }
 
 }  // namespace

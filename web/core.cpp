@@ -1,5 +1,7 @@
 // The page's glue to the window's clicks, compiled to WebAssembly: the page hands over the text
 // boxes' texts by their ids and its number format, and gets back what the window shows.
+#include "box_name.h"
+
 #include "window/click.h"
 #include "window/description.h"
 
@@ -24,7 +26,7 @@ val click(const std::string& button, const val& fields, const std::string& decim
     }
     const window::Answer answer = window::click(button, texts, {decimalSeparator, groupSeparator});
     val shown = val::object();
-    shown.set("box", std::string(window::boxName(answer.box)));
+    shown.set("box", std::string(boxName(answer.box)));
     shown.set("output", std::string(answer.output));
     shown.set("text", answer.text);
     return shown;

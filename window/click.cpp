@@ -14,11 +14,7 @@ Answer click(std::string_view button, const Texts& texts, const convert::NumberF
     const Click& wiring = clickOf(button);
     std::vector<std::string_view> read;
     for (const std::string_view name : wiring.inputs) {
-        const auto text = texts.find(name);
-        if (text == texts.end()) {
-            throw std::out_of_range("no text for a box the calculator reads");
-        }
-        read.emplace_back(text->second);
+        read.emplace_back(texts.at(std::string(name)));
     }
     try {
         const calc::Outcome outcome = wiring.calculator.run(read, format);
@@ -32,15 +28,6 @@ Answer click(std::string_view button, const Texts& texts, const convert::NumberF
                 {},
                 errorMessage(error.code(), input ? captionOf(wiring.inputs[*input]) : "")};
     }
-}
-
-std::string_view boxName(Box box) {
-    switch (box) {
-    case Box::Warning: return "Warning";
-    case Box::Error: return "Error";
-    case Box::None: break;
-    }
-    return "";
 }
 
 }  // namespace window

@@ -28,7 +28,4 @@ struct Answer {
 [[nodiscard]] Answer click(std::string_view button, const Texts& texts,
                            const convert::NumberFormat& format);
 
-// "Warning" and "Error", the names the page's boxes bear; empty for no box.
-[[nodiscard]] std::string_view boxName(Box box);
-
 }  // namespace window

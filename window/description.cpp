@@ -18,14 +18,15 @@ std::string_view describe(convert::ErrorCode code) {
 }  // namespace
 
 std::string_view captionOf(std::string_view textBox) {
-    for (const Control& c : kControls) {
-        if (c.kind == Kind::FieldLabel && c.partner == textBox) {
-            std::string_view caption = c.text;
-            caption.remove_prefix(std::min(caption.find_first_not_of(' '), caption.size()));
-            return caption;
-        }
-    }
-    throw std::out_of_range("no caption for that text box");
+    const auto at =
+        std::ranges::find_if(kControls,
+                             [textBox](const Control& c) {
+                                 return c.kind == Kind::FieldLabel && c.partner == textBox;
+                             }) -
+        kControls.begin();
+    std::string_view caption = kControls.at(static_cast<std::size_t>(at)).text;
+    caption.remove_prefix(std::min(caption.find_first_not_of(' '), caption.size()));
+    return caption;
 }
 
 std::string errorMessage(convert::ErrorCode code, std::string_view noNumberIn) {

@@ -14,7 +14,6 @@
 #include <array>
 #include <cstddef>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -134,30 +133,16 @@ inline constexpr std::array kClicks{
     Click{"Command3", calc::kProfit, "Text12", kProfitInputs},
 };
 
-// The control of that name, or null.
-[[nodiscard]] constexpr const Control* find(std::string_view name) {
-    const auto* found =
-        std::ranges::find_if(kControls, [name](const Control& c) { return c.name == name; });
-    return found == kControls.end() ? nullptr : found;
-}
-
 // The control of that name; std::out_of_range for a name the window lacks.
 [[nodiscard]] constexpr const Control& control(std::string_view name) {
-    const Control* found = find(name);
-    if (found == nullptr) {
-        throw std::out_of_range("no control of that name");
-    }
-    return *found;
+    const auto at = std::ranges::find(kControls, name, &Control::name) - kControls.begin();
+    return kControls.at(static_cast<std::size_t>(at));
 }
 
 // What a click does for that button; std::out_of_range for a name that is no button.
 [[nodiscard]] constexpr const Click& clickOf(std::string_view button) {
-    const auto* found =
-        std::ranges::find_if(kClicks, [button](const Click& c) { return c.button == button; });
-    if (found == kClicks.end()) {
-        throw std::out_of_range("no button of that name");
-    }
-    return *found;
+    const auto at = std::ranges::find(kClicks, button, &Click::button) - kClicks.begin();
+    return kClicks.at(static_cast<std::size_t>(at));
 }
 
 // Every name the description uses names a control of the kind its place calls for, once.
