@@ -1,11 +1,13 @@
 // The web page as a visitor meets it, opened from disk in headless Chromium and Firefox ESR: the
 // controls where the window's description puts them, the keyboard, each calculator under an
-// English and a Russian browser, the boxes, and nothing fetched or complained of.
+// English and a Russian browser, the boxes, every size from a phone's up, and nothing fetched or
+// complained of; then the site served from this machine, installed and used offline.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import { after, before, describe, test } from 'node:test';
-import { dirname, join } from 'node:path';
+import { dirname, extname, join, normalize } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const puppeteer = createRequire(new URL('../web/package.json', import.meta.url))('puppeteer-core');
@@ -27,6 +29,18 @@ const browsers = {
     extraPrefsFirefox: { 'intl.accept_languages': accepted(language), 'intl.locale.requested': language },
   }),
 };
+
+// Viewports a visitor has, in CSS pixels, and whether they are narrower than the window: phones,
+// a small tablet, and desktop browser windows at and above the window's width, smaller than it in
+// one direction or the other.
+const sizes = [[390, 844, true], [320, 568, true], [680, 900, true], [681, 900, false], [1024, 768, false],
+  [900, 400, false], [700, 300, false]];
+const mobile = { deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+// On a narrow screen, top to bottom: the banner, the fuel, descent and profit calculators each
+// with its heading, its boxes under their captions and its button, the note last.
+const narrowOrder = ['Image1', 'Label15', 'Label1', 'Text3', 'Label2', 'Text4', 'Label6', 'Text5', 'Label3', 'Text6',
+  'Label5', 'Text7', 'Label11', 'Text8', 'Command2', 'Label14', 'Label9', 'Text1', 'Label10', 'Text2', 'Command1',
+  'Label16', 'Label8', 'Text9', 'Label12', 'Text10', 'Label13', 'Text11', 'Label18', 'Text12', 'Command3', 'Label17'];
 
 // The other boxes' words: an overflow (6) or a division by zero (11).
 const otherErrors = 'Ошибка 6: переполнение. Ошибка 11: деление на ноль.';
@@ -253,24 +267,68 @@ for (const [name, options] of Object.entries(browsers)) {
         }
       });
 
-      test('on a phone the whole window scales down to the width, its layout unchanged', async () => {
-        // Turned, or a window made narrower; and in Chromium a phone's own browser, which lays a
-        // page out 980 px wide unless its viewport says otherwise.
-        for (const phone of [{}, ...(name === 'chromium' ? [{ isMobile: true, hasTouch: true }] : [])]) {
+      // What a visitor sees at each size: below the window's width the calculators one under
+      // another, readable and big enough for a thumb, nothing wider than the screen; from it up
+      // the window's pixels, every part reachable by scrolling where the browser is smaller.
+      // The focus on a box and on a button, and the colours of the captions and the note, alike.
+      test('at every size each part is readable, reachable and where it belongs', async () => {
+        for (const [width, height, phone] of sizes) {
           await open();
-          await tab.setViewport({ width: 390, height: 844, ...phone });
-          await tab.waitForFunction(() => document.getElementById('Form1').getBoundingClientRect().width < 391);
-          for (const id of ['#Form1', '#Frame']) {
-            const [width, height] = await tab.$eval(id, (f) => { const r = f.getBoundingClientRect(); return [r.width, r.height]; });
-            assert.ok(Math.abs(width - 390) < 1 && Math.abs(height - 390 * window.height / window.width) < 1, id);
+          await tab.setViewport({ width, height, ...(phone && name === 'chromium' ? mobile : {}) });
+          const seen = await tab.evaluate(() => {
+            const all = [...document.querySelectorAll('#Form1 > *')].map((e) => {
+              const r = e.getBoundingClientRect(); const style = getComputedStyle(e);
+              return { name: e.id, tag: e.tagName, x: r.x + scrollX, y: r.y + scrollY, width: r.width,
+                height: r.height, size: parseFloat(style.fontSize), colour: style.color, kind: e.className };
+            });
+            const page = document.documentElement;
+            return { all, scrollWidth: page.scrollWidth, scrollHeight: page.scrollHeight, inner: [innerWidth, innerHeight] };
+          });
+          const at = `${width}x${height}`;
+          const byName = Object.fromEntries(seen.all.map((c) => [c.name, c]));
+          const form = window.controls.filter((c) => c.kind !== 'picture');
+          const bottom = Math.max(...seen.all.filter((c) => c.tag !== 'IMG').map((c) => c.y + c.height));
+          assert.ok(seen.scrollHeight >= bottom - 1, `${at}: every part reachable`);
+          if (phone) {
+            assert.ok(seen.scrollWidth <= width, `${at}: nothing wider than the screen`);
+            const stacked = [...seen.all].sort((p, q) => p.y - q.y || p.x - q.x).map((c) => c.name);
+            assert.deepEqual(stacked, narrowOrder, `${at}: one calculator under another`);
+            for (const c of form) {
+              const s = byName[c.name];
+              const [least, tall] = { textbox: [16, 44], button: [16, 44], caption: [14, 0], heading: [14, 0], note: [14, 0] }[c.kind];
+              assert.ok(s.size >= least && s.height >= tall && s.width >= s.height, `${at}: ${c.name} ${JSON.stringify(s)}`);
+            }
+          } else {
+            const frame = await tab.$eval('#Form1', (f) => f.getBoundingClientRect().toJSON());
+            for (const c of window.controls) {
+              const s = byName[c.name];
+              assert.deepEqual([s.x - frame.x - scrollX, s.y - frame.y - scrollY, s.width, s.height], [c.left, c.top, c.width, c.height], `${at}: ${c.name}`);
+            }
           }
-          assert.ok(await tab.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
-          await tab.setViewport({ width: 900, height: 800 });
+          for (const c of form.filter((f) => f.kind !== 'textbox' && f.kind !== 'button')) {
+            assert.equal(byName[c.name].colour, c.kind === 'note' ? 'rgb(0, 0, 0)' : 'rgb(0, 0, 192)', `${at}: ${c.name}`);
+          }
+          for (const id of ['Text3', 'Command2']) {
+            await tab.focus(`#${id}`);
+            assert.equal(await tab.$eval(`#${id}`, (e) => getComputedStyle(e).borderTopColor), 'rgb(48, 128, 208)', `${at}: ${id} focused`);
+          }
         }
-        // And on a larger screen it stands in the middle of the browser's window.
+      });
+
+      test('on a phone each calculator gives the desktop\'s figure at a tap, its box fits', async () => {
         await open();
-        const frame = await tab.$eval('#Frame', (f) => f.getBoundingClientRect().toJSON());
-        assert.deepEqual([frame.x, frame.y], [(900 - window.width) / 2, (800 - window.height) / 2]);
+        await tab.setViewport({ width: 390, height: 844, ...(name === 'chromium' ? mobile : {}) });
+        for (const [typed, button, output, figure] of clicks[language]) {
+          await type(tab, typed);
+          await (name === 'chromium' ? tab.tap(`#${button}`) : tab.click(`#${button}`));
+          assert.equal((await texts(tab))[output], figure, button);
+        }
+        await type(tab, { Text3: '12000' });
+        await tab.click('#Command2');
+        const box = await tab.$eval('#Warning', (d) => d.getBoundingClientRect().toJSON());
+        assert.ok(box.x >= 0 && box.x + box.width <= 390, `the box within the width: ${JSON.stringify(box)}`);
+        await tab.keyboard.press('Enter');
+        await tab.setViewport({ width: 800, height: 600 });
       });
 
       test('nothing is fetched and nothing complained of', () => {
@@ -280,3 +338,44 @@ for (const [name, options] of Object.entries(browsers)) {
     });
   }
 }
+
+// Served from a host on this machine (127.0.0.1 only), the site is one Chromium can install, and
+// after one visit it opens and computes with the network gone.
+describe('the site, served', () => {
+  let server; let browser; let address;
+  const site = process.env.FLIGHTCALC_SITE ?? join(dirname(page), 'site');
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+  before(async () => {
+    server = createServer((request, response) => {
+      const path = new URL(request.url, 'http://host').pathname.replace(/\/$/, '/index.html');
+      try {
+        const body = readFileSync(join(site, normalize(path).replace(/^(\.\.[/\\])+/, '')));
+        response.writeHead(200, { 'content-type': types[extname(path)] ?? 'application/octet-stream' }).end(body);
+      } catch {
+        response.writeHead(404).end();
+      }
+    });
+    await new Promise((ready) => server.listen(0, '127.0.0.1', ready));
+    address = `http://127.0.0.1:${server.address().port}/`;
+    browser = await puppeteer.launch(browsers.chromium('ru-RU'));
+  });
+  after(async () => {
+    await browser?.close();
+    server?.close();
+  });
+
+  test('Chromium finds it installable, and it computes offline after a first visit', async () => {
+    const tab = await browser.newPage();
+    await tab.goto(address);
+    await tab.waitForSelector('#Form1[data-ready]');
+    await tab.evaluate(() => navigator.serviceWorker.ready);
+    const devTools = await tab.createCDPSession();
+    const { installabilityErrors } = await devTools.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors, []);
+    await tab.setOfflineMode(true);
+    await tab.reload();
+    await tab.waitForSelector('#Form1[data-ready]');
+    await tab.click('#Command2');
+    assert.equal((await texts(tab)).Text8, '26795,4910811456');
+  });
+});

@@ -1,6 +1,8 @@
 // Writes the web page from the window's description: every control at its place with its text,
 // the boxes, the face, the pictures and the scripts inside one HTML file; or the description as
 // JSON for the page's tests; or every character the window shows, for the face's subset.
+#include "box_name.h"
+
 #include "window/click.h"
 #include "window/description.h"
 
@@ -11,9 +13,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -110,9 +114,56 @@ constexpr std::string_view alignName(window::Align align) {
 
 std::string px(int pixels) { return std::to_string(pixels) + "px"; }
 
+// Where each control stands on a screen narrower than the window, which lays them out one under
+// another: the picture, then each calculator in the window's column order (its heading, each of
+// its boxes under its caption, its button), the note last. A calculator's boxes are those its
+// click reads and writes, a box read by two (the fuel's output) standing with the one writing it.
+std::map<std::string_view, int> narrowOrder() {
+    std::vector<window::Click> columns(window::kClicks.begin(), window::kClicks.end());
+    std::ranges::sort(columns, {},
+                      [](const window::Click& c) { return window::control(c.button).place.left; });
+    std::map<std::string_view, std::string_view> columnOf;  // box -> button
+    for (const window::Click& c : columns) {
+        columnOf[c.output] = c.button;
+    }
+    for (const window::Click& c : columns) {
+        for (const std::string_view box : c.inputs) {
+            columnOf.try_emplace(box, c.button);
+        }
+    }
+    std::map<std::string_view, int> order{{window::kControls.front().name, 0}};
+    const auto next = [&order](std::string_view name) {
+        order.emplace(name, static_cast<int>(order.size()));
+    };
+    for (const window::Click& c : columns) {
+        next(window::control(c.button).partner);
+        std::vector<const Control*> boxes;
+        for (const Control& box : window::kControls) {
+            if (box.kind == Kind::TextBox && columnOf.at(box.name) == c.button) {
+                boxes.push_back(&box);
+            }
+        }
+        std::ranges::sort(boxes, {}, [](const Control* box) { return box->place.top; });
+        for (const Control* box : boxes) {
+            for (const Control& label : window::kControls) {
+                if (label.kind == Kind::FieldLabel && label.partner == box->name) {
+                    next(label.name);
+                }
+            }
+            next(box->name);
+        }
+        next(c.button);
+    }
+    for (const Control& c : window::kControls) {
+        next(c.name);  // the note, and whatever belongs to no calculator
+    }
+    return order;
+}
+
 std::string placeStyle(const Control& c) {
+    static const std::map<std::string_view, int> kNarrowOrder = narrowOrder();
     return "left:" + px(c.place.left) + ";top:" + px(c.place.top) + ";width:" + px(c.place.width) +
-           ";height:" + px(c.place.height);
+           ";height:" + px(c.place.height) + ";order:" + std::to_string(kNarrowOrder.at(c.name));
 }
 
 // Each control as the element a browser draws natively, its name as its id (attributes in single
@@ -160,7 +211,7 @@ constexpr std::string_view kErrorIcon =
 // A modal alert with a title, an icon, a place for the message the script writes as it opens the
 // box, and one OK button that has the focus.
 std::string box(window::Box kind, std::string_view icon) {
-    const std::string name(window::boxName(kind));
+    const std::string name(boxName(kind));
     return "<dialog id='" + name + "' role='alertdialog' aria-labelledby='" + name +
            "Title' aria-describedby='" + name + "Text'><h2 id='" + name + "Title'>" +
            escapeHtml(window::kBoxTitle) + "</h2><div class='message'>" + std::string(icon) +

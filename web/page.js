@@ -1,9 +1,8 @@
 // The page's wiring: each button asks the core compiled to WebAssembly what its click shows, with
 // the fields' texts by id and the browser's number format, and writes what it answers; Tab
-// follows the window's focus order; the window keeps its layout, scaled down on a narrower screen.
+// follows the window's focus order.
 (() => {
   const form = document.getElementById('Form1');
-  const frame = document.getElementById('Frame');
   const order = form.dataset.focusOrder.split(' ');
 
   // The decimal and grouping separators of the browser's first language.
@@ -56,15 +55,13 @@
     document.getElementById(order[next]).focus();
   });
 
-  // Narrower than the window (a phone): the whole window scales down to the width.
-  function fit() {
-    const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
-    form.style.transform = scale < 1 ? `scale(${scale})` : '';
-    frame.style.width = `${form.offsetWidth * scale}px`;
-    frame.style.height = `${form.offsetHeight * scale}px`;
+  // Served from a host, the page can be installed and opened offline: its manifest and the
+  // worker that keeps it are beside it there, and nothing is fetched when it opens from disk.
+  if (location.protocol === 'https:' || location.protocol === 'http:') {
+    document.head.append(Object.assign(document.createElement('link'),
+      { rel: 'manifest', href: 'manifest.webmanifest' }));
+    navigator.serviceWorker?.register('sw.js');
   }
-  addEventListener('resize', fit);
-  fit();
 
   document.querySelector('[autofocus]').focus();
   form.dataset.ready = '';

@@ -17,6 +17,7 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -550,13 +551,20 @@ QImage paint(int scale) {
 }
 
 // The badge alone on a transparent square of `size` pixels: a thicker ring and a larger
-// aircraft than in the picture, so that it still reads at 16 pixels.
-QImage paintIcon(int size) {
+// aircraft than in the picture, so that it still reads at 16 pixels. Maskable, for a phone's
+// home screen, which cuts it to a shape of its own: the square filled with the disc's deep blue
+// and the badge within the middle 80 %, the part every shape keeps.
+QImage paintIcon(int size, bool maskable = false) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    image.fill(maskable ? QColor(14, 36, 100) : QColor(Qt::transparent));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 64.0, size / 64.0);
+    if (maskable) {
+        p.translate(32, 32);
+        p.scale(0.8, 0.8);
+        p.translate(-32, -32);
+    }
     const QPointF c(32, 32);
     QRadialGradient disc(c - QPointF(9, 11), 42);
     disc.setStops({{0.0, QColor(70, 130, 220)}, {1.0, QColor(14, 36, 100)}});
@@ -571,16 +579,17 @@ QImage paintIcon(int size) {
     return image;
 }
 
-constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 256};
+constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 192, 256, 512};
+constexpr std::array kIcoSizes{16, 24, 32, 48, 256};  // what Windows asks of an .ico
 
-// The icon's sizes as PNG files named by their size, and the Windows ones (all but 64 and 128)
-// in one .ico, each entry a PNG as Windows Vista and later read them.
+// The icon's sizes as PNG files named by their size, the maskable one for a phone, and the
+// Windows ones in one .ico, each entry a PNG as Windows Vista and later read them.
 bool writeIcons(const QString& folder) {
     QByteArray entries;
     QByteArray images;
     QDataStream directory(&entries, QIODevice::WriteOnly);
     directory.setByteOrder(QDataStream::LittleEndian);
-    constexpr int kIcoEntries = 5;
+    constexpr auto kIcoEntries = static_cast<int>(kIcoSizes.size());
     const int dataStart = 6 + 16 * kIcoEntries;
     for (const int size : kIconSizes) {
         QByteArray png;
@@ -592,7 +601,7 @@ bool writeIcons(const QString& folder) {
         if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size()) {
             return false;
         }
-        if (size == 64 || size == 128) {
+        if (std::ranges::find(kIcoSizes, size) == kIcoSizes.end()) {
             continue;
         }
         // Width and height, 0 meaning 256; no palette; one plane of 32 bits; size and offset.
@@ -606,6 +615,9 @@ bool writeIcons(const QString& folder) {
     QDataStream head(&header, QIODevice::WriteOnly);
     head.setByteOrder(QDataStream::LittleEndian);
     head << quint16(0) << quint16(1) << quint16(kIcoEntries);
+    if (!paintIcon(512, true).save(QDir(folder).filePath(QStringLiteral("maskable-512.png")))) {
+        return false;
+    }
     QFile ico(QDir(folder).filePath(QStringLiteral("flightcalc.ico")));
     const QByteArray whole = header + entries + images;
     return ico.open(QIODevice::WriteOnly) && ico.write(whole) == whole.size();
