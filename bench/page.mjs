@@ -1,6 +1,7 @@
 // The web page's start in headless Chromium against its floor, the same page's HTML and
 // picture with no script: from navigation to the window painted with its buttons ready,
-// alternately, and the medians' ratio. One run: node bench/page.mjs [PAGE.html] [--pairs N].
+// alternately, and the medians' ratio. One run: node bench/page.mjs [PAGE.html] [--pairs N]
+// [--phone].
 import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
@@ -11,6 +12,9 @@ const puppeteer = createRequire(new URL('../web/package.json', import.meta.url))
 const args = process.argv.slice(2);
 const pairsAt = args.indexOf('--pairs');
 const pairs = pairsAt < 0 ? 20 : Number(args.splice(pairsAt, 2)[1]);
+// --phone: in a phone's viewport (390 x 844 CSS pixels at 3 device pixels each, touch).
+const phoneAt = args.indexOf('--phone');
+const phone = phoneAt >= 0 && Boolean(args.splice(phoneAt, 1));
 const page = args[0] ?? 'build/web/flightcalc.html';
 
 const floor = join(mkdtempSync(join(tmpdir(), 'flightcalc-bench-')), 'floor.html');
@@ -38,6 +42,7 @@ const times = { page: [], floor: [] };
 for (let pair = 0; pair < pairs; pair += 1) {
   for (const [name, file] of [['page', page], ['floor', floor]]) {
     const tab = await browser.newPage();
+    if (phone) await tab.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
     await tab.evaluateOnNewDocument(watch);
     await tab.goto(pathToFileURL(file).href);
     times[name].push(await tab.evaluate(() => window.painted));

@@ -20,9 +20,11 @@ LIBRARY_SOURCES = {
     "libcompiler_rt": "system/lib/compiler-rt", "libunwind": "system/lib/libunwind",
     "libdlmalloc": "system/lib", "libemmalloc": "system/lib", "libstubs": "system/lib/libc",
     "libstandalonewasm": "system/lib/standalone", "libsockets": "system/lib/libc", "libnoexit": "system/lib/libc",
+    "libembind": "system/lib/embind",
 }
-# The JavaScript the link wraps around the module.
+# The JavaScript the link wraps around the module; embind's, where the link used embind.
 RUNTIME = "src/library.js"
+EMBIND_RUNTIME = ["src/embind/embind.js", "src/embind/embind_shared.js", "src/embind/emval.js"]
 
 
 def package_of(path):
@@ -167,6 +169,8 @@ def main():
     for library, member in members:
         used.setdefault("emscripten", set()).update(sources_of(library, member))
     used["emscripten"].add(RUNTIME)
+    if any(library.startswith("libembind") for library, _ in members):
+        used["emscripten"].update(EMBIND_RUNTIME)
     for path in headers_read(options.ninja, options.build) | {str(pathlib.Path(f).resolve()) for f in options.file}:
         package = package_of(path)
         relative = path.removeprefix(str(EMSCRIPTEN) + "/") if package == "emscripten" else path
