@@ -172,7 +172,6 @@ std::string element(const Control& c, std::string_view picture, std::string_view
     const std::string id = " id='" + std::string(c.name) + "'";
     const std::string style = " style='" + placeStyle(c);
     const std::string text = escapeHtml(c.text);
-    const std::string focus = c.name == window::kFirstFocus ? " autofocus" : "";
     switch (c.kind) {
     case Kind::Picture:
         return "<img" + id + " alt=''" + style + "' src='data:image/jpeg;base64," +
@@ -186,14 +185,14 @@ std::string element(const Control& c, std::string_view picture, std::string_view
     case Kind::Note: return "<div" + id + " class='note'" + style + "'>" + text + "</div>\n";
     case Kind::TextBox:
         return "<input" + id + " type='text' value='" + text +
-               "' autocomplete='off' spellcheck='false'" + (c.readOnly ? " readonly" : "") + focus +
-               style + "'>\n";
+               "' autocomplete='off' spellcheck='false'" + (c.readOnly ? " readonly" : "") + style +
+               "'>\n";
     case Kind::Button: {
         // The three buttons share their caption; a screen reader hears their column with it.
         const std::string spoken =
             std::string(c.text) + ": " + std::string(window::control(c.partner).text);
-        return "<button" + id + " type='button' aria-label='" + escapeHtml(spoken) + "'" + focus +
-               style + "'>" + text + "</button>\n";
+        return "<button" + id + " type='button' aria-label='" + escapeHtml(spoken) + "'" + style +
+               "'>" + text + "</button>\n";
     }
     }
     return {};
@@ -239,7 +238,7 @@ std::string page(const std::array<std::string, 7>& parts) {
     for (std::size_t i = 0; i < window::kFocusOrder.size(); ++i) {
         out << (i == 0 ? "" : " ") << window::kFocusOrder.at(i);
     }
-    out << "\">\n";
+    out << "\" data-first-focus=\"" << window::kFirstFocus << "\">\n";
     for (const Control& c : window::kControls) {
         out << element(c, picture, picture2x);
     }

@@ -63,6 +63,7 @@
     navigator.serviceWorker?.register('sw.js');
   }
 
-  document.querySelector('[autofocus]').focus();
+  // Where the window has it; not scrolled to, so that a phone opens on the picture.
+  document.getElementById(form.dataset.firstFocus).focus({ preventScroll: true });
   form.dataset.ready = '';
 })();
