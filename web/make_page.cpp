@@ -209,7 +209,7 @@ constexpr std::string_view kErrorIcon =
 
 // A modal alert with a title, an icon, a place for the message the script writes as it opens the
 // box, and one OK button that has the focus.
-std::string box(window::Box kind, std::string_view icon) {
+std::string dialog(window::Box kind, std::string_view icon) {
     const std::string name(boxName(kind));
     return "<dialog id='" + name + "' role='alertdialog' aria-labelledby='" + name +
            "Title' aria-describedby='" + name + "Text'><h2 id='" + name + "Title'>" +
@@ -243,7 +243,7 @@ std::string page(const std::array<std::string, 7>& parts) {
         out << element(c, picture, picture2x);
     }
     out << "</div></div>\n"
-        << box(window::Box::Warning, kWarningIcon) << box(window::Box::Error, kErrorIcon)
+        << dialog(window::Box::Warning, kWarningIcon) << dialog(window::Box::Error, kErrorIcon)
         << "<script>\n"
         << core << "</script>\n<script>\n"
         << script << "</script>\n"
