@@ -105,8 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned calculator = (data[0] >> 2U) % 3;
     auto outcome = [&]() -> std::string {  // any exception but convert::Error escapes: a crash
         try {
-            const calc::Calculator& run =
-                calculator == 0 ? calc::kFuel : (calculator == 1 ? calc::kDescent : calc::kProfit);
+            static constexpr std::array kCalculators{calc::kFuel, calc::kDescent, calc::kProfit};
+            const calc::Calculator& run = kCalculators.at(calculator);
             const auto shown = run.run(std::span(f).first(run.inputs), format);
             return shown.index() == 0 ? std::get<0>(shown) : "out of range";
         } catch (const convert::Error& error) {
