@@ -1,6 +1,5 @@
-# The packages: on Linux the Debian package, `cpack -G DEB` in a release build tree
-# (scripts/package); for Windows the installer and the portable archive, `cpack -G "NSIS;ZIP"` in
-# the windows build tree (scripts/windows).
+# The packages: on Linux the Debian package (the package preset); for Windows the installer and
+# the portable archive (the windows preset's).
 
 set(CPACK_PACKAGE_NAME flightcalc)
 set(CPACK_PACKAGE_VENDOR "Flight Calculator developers")
@@ -13,6 +12,12 @@ distance from a flight altitude, the fuel to load from altitude, range,\n\
 cargo, taxi fuel and reserve, and the income of the flight from the fuel\n\
 price and the cargo income. The texts of the window are Russian.")
 set(CPACK_STRIP_FILES ON)
+# Beside each package the build tree holds, its SHA-256 sum.
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR})
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+# Every time in a package is the commit's, read as cpack starts (commit_time.cmake).
+set(CPACK_FLIGHTCALC_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/commit_time.cmake)
 
 if(WIN32)
   # For all users, into Program Files, or for the current user, into their LocalAppData\Programs,

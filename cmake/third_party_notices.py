@@ -19,7 +19,6 @@ fits none of these stops the build: nothing goes into the program unnamed.
 import argparse
 import collections
 import functools
-import hashlib
 import json
 import os
 import re
