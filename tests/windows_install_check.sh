@@ -68,7 +68,8 @@ refused() {
 # Waits for the window titled B, 681 × 603 at 150 %, while the process $1 (if given) runs.
 window_opens() {
   for _ in $(seq 150); do
-    xwininfo -root -tree 2>/dev/null | grep -q '"B": (.* 1022x905+' && return 0
+    # All read: grep -q would end the pipe early, and pipefail take xwininfo's broken pipe.
+    xwininfo -root -tree 2>/dev/null | grep '"B": (.* 1022x905+' >/dev/null && return 0
     [ -z "${1:-}" ] || kill -0 "$1" 2>/dev/null || return 1
     sleep 0.2
   done
