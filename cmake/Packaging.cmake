@@ -62,7 +62,27 @@ if(WIN32)
   set(CPACK_STRIP_FILES OFF)
   # makensis keeps each file's time: the staged files take the commit's.
   set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/staged_file_times.cmake)
+  # After the archive, the relink kit of the program in it, from this build and this Qt.
+  set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/relink_kit.cmake)
+  set(CPACK_FLIGHTCALC_BINARY_DIR ${PROJECT_BINARY_DIR})
+  set(CPACK_FLIGHTCALC_PYTHON ${FLIGHTCALC_PYTHON})
+  cmake_path(GET Qt6_DIR PARENT_PATH qt_prefix)
+  cmake_path(GET qt_prefix PARENT_PATH qt_prefix)
+  cmake_path(GET qt_prefix PARENT_PATH CPACK_FLIGHTCALC_QT_PREFIX)
   include(CPack)
+
+  # Debian's source package files of the Qt inside the program, published beside it (qt-source/),
+  # with their sums.
+  file(GLOB qt_source_files ${FLIGHTCALC_QT_SOURCE}/qt6-base_*)
+  list(TRANSFORM qt_source_files REPLACE "^.*/" "qt-source/" OUTPUT_VARIABLE qt_source_copies)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/qt-source.sha256
+    COMMAND ${CMAKE_COMMAND} -E rm -rf qt-source
+    COMMAND ${CMAKE_COMMAND} -E make_directory qt-source
+    COMMAND ${CMAKE_COMMAND} -E copy ${qt_source_files} qt-source
+    COMMAND sha256sum ${qt_source_copies} > qt-source.sha256
+    DEPENDS ${qt_source_files} WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+    COMMENT "Copying the Qt source beside the packages")
+  add_custom_target(flightcalc_qt_source ALL DEPENDS ${PROJECT_BINARY_DIR}/qt-source.sha256)
   return()
 endif()
 

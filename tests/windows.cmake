@@ -47,3 +47,43 @@ set_tests_properties(dll_search PROPERTIES RESOURCE_LOCK xvfb LABELS start)
 add_test(NAME notices
   COMMAND ${FLIGHTCALC_NOTICES_COMMAND} --check ${PROJECT_BINARY_DIR}/app/THIRD-PARTY-NOTICES.txt)
 set_tests_properties(notices PROPERTIES LABELS package)
+# Every DLL the program loads comes with every Windows 10 and 11: the system's own and the
+# api-ms-win-* sets its loader maps onto them. Wine carries more (msvcp*, vcruntime*, d3dx9_*),
+# which a user's Windows may lack, so the list is written out.
+set(windows_dlls advapi32 authz bcrypt comctl32 comdlg32 crypt32 d2d1 d3d9 d3d11 d3d12 dwmapi
+  dwrite dxgi gdi32 imm32 iphlpapi kernel32 mpr msimg32 msvcrt netapi32 ntdll ole32 oleaut32
+  setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm winspool.drv ws2_32 wtsapi32)
+string(JOIN "|" windows_dlls api-ms-win-.* ${windows_dlls})
+add_test(NAME imports COMMAND sh -c [[dlls=$("$0" -p "$1" | sed -n 's/^\tDLL Name: //p' | tr A-Z a-z) &&
+  [ -n "$dlls" ] && ! echo "$dlls" | sed 's/\.dll$//' | grep -vxE "$2"]]
+  ${CMAKE_OBJDUMP} $<TARGET_FILE:flightcalc> "${windows_dlls}")
+set_tests_properties(imports PROPERTIES LABELS start)
+
+# What the windows package preset made (cpack): the installer, the archive and the relink kit,
+# newer than the program, unpacked.
+set(package ${PROJECT_BINARY_DIR}/flightcalc-${PROJECT_VERSION}-win64)
+set(unpacked ${CMAKE_CURRENT_BINARY_DIR}/package)
+add_test(NAME package.unpack COMMAND sh -c [[for f in "$1.exe" "$1.zip" "$1-relink.zip"; do
+  [ "$f" -nt "$3" ] || { echo "no $f newer than $3: cpack --preset windows" >&2; exit 1; }; done
+  rm -rf "$2" && mkdir -p "$2" && cp "$1.exe" "$2" && unzip -q "$1.zip" -d "$2/archive" &&
+  unzip -q "$1-relink.zip" -d "$2/kit"]] sh ${package} ${unpacked} $<TARGET_FILE:flightcalc>)
+# No folder of this machine in any of them: the clone's, its home's, the Qt cache's.
+cmake_path(SET qt_cache NORMALIZE "${QT6_INSTALL_PREFIX}/..")
+add_test(NAME package.no_build_paths COMMAND sh -c [[! grep -r -l -a -F -e "$1" -e "$HOME/" -e "$2" "$3"]]
+  sh ${PROJECT_SOURCE_DIR} ${qt_cache} ${unpacked})
+# The relink kit, unpacked alone and linked against the same Qt, gives the program in the
+# archive, byte for byte.
+add_test(NAME package.relink COMMAND sh -c [[rm -rf "$2" &&
+  "$0" -S "$1"/kit/* -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release "$3" "$4" >/dev/null &&
+  "$0" --build "$2" >/dev/null && cmp "$2/flightcalc.exe" "$1/archive/flightcalc.exe"]]
+  ${CMAKE_COMMAND} ${unpacked} ${CMAKE_CURRENT_BINARY_DIR}/relink
+  -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake
+  -DCMAKE_PREFIX_PATH=${QT6_INSTALL_PREFIX})
+set_tests_properties(package.unpack PROPERTIES LABELS package FIXTURES_SETUP windows_package)
+set_tests_properties(package.no_build_paths package.relink PROPERTIES LABELS package
+  FIXTURES_REQUIRED windows_package)
+# The installer under Wine, on a display of its own (tests/windows_install_check.sh).
+add_test(NAME install_check COMMAND xvfb-run -a -s "-screen 0 1280x1024x24"
+  ${CMAKE_CURRENT_SOURCE_DIR}/windows_install_check.sh ${PROJECT_BINARY_DIR} ${package}.exe)
+set_tests_properties(install_check PROPERTIES LABELS install FIXTURES_REQUIRED windows_package
+  RESOURCE_LOCK xvfb TIMEOUT 1200)
