@@ -77,5 +77,6 @@ add_test(NAME lint.javascript COMMAND web/node_modules/.bin/eslint --config web/
   --max-warnings 0 ${javascript_files})
 set_tests_properties(lint.layout lint.shell lint.python lint.npm lint.javascript PROPERTIES
   LABELS lint WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
-set_tests_properties(lint.npm PROPERTIES FIXTURES_SETUP npm)
+# Node trusts the system's certificates, as apt does, rather than only the ones it was built with.
+set_tests_properties(lint.npm PROPERTIES FIXTURES_SETUP npm ENVIRONMENT NODE_OPTIONS=--use-openssl-ca)
 set_tests_properties(lint.javascript PROPERTIES FIXTURES_REQUIRED npm)
