@@ -44,8 +44,8 @@ if(WIN32)
   FunctionEnd")
   # The program's own icon on the installer, the uninstaller, and (from the program's
   # resources) the Start-menu entry and Apps & features.
-  set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/app/icon/flightcalc.ico)
-  set(CPACK_NSIS_MUI_UNIICON ${PROJECT_BINARY_DIR}/app/icon/flightcalc.ico)
+  set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/app/art/icon/flightcalc.ico)
+  set(CPACK_NSIS_MUI_UNIICON ${PROJECT_BINARY_DIR}/app/art/icon/flightcalc.ico)
   set(CPACK_NSIS_INSTALLED_ICON_NAME flightcalc.exe)
   # The installer's version sheet and footer are the program's, not NSIS's; the uninstaller
   # carries the same sheet.

@@ -190,7 +190,8 @@ def write(args, qt, qt_modules, qt_bundled, packages):
 
     out = [f"{args.title}: third-party notices", "",
            f"{args.program} is built from its own source and contains the components below, "
-           "each under its own licence. The full texts follow the list.", ""]
+           "each under its own licence. The full texts follow the list. Its picture and icon are "
+           "its own art, drawn as SVG and rendered by rsvg-convert as it is built.", ""]
     if qt_modules:
         out += [f"== Qt {args.qt_version} ==",
                 "Modules and plugins: " + ", ".join(sorted(qt_modules)),

@@ -13,6 +13,7 @@ set(expected
 foreach(size IN ITEMS 128 16 24 256 32 48 64)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
+list(APPEND expected share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 list(APPEND expected share/man/man1/flightcalc.1.gz share/metainfo/${APP_ID}.metainfo.xml)
 if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed:\n  ${installed}\nexpected:\n  ${expected}")

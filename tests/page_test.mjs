@@ -90,16 +90,16 @@ async function type(tab, typed) {
 }
 
 // What the page carries, byte for byte as the build made it (Node's own base64 the model): the
-// notices first, the face, and the picture at 1x and 2x.
-test('the page carries the notices, the face and the pictures whole', () => {
+// notices first, the face, and the picture's drawing.
+test('the page carries the notices, the face and the picture whole', () => {
   const built = (name) => readFileSync(join(dirname(description), name));
   const html = readFileSync(page, 'utf8');
   const notices = built('notices.txt').toString();
   assert.ok(!notices.includes('-->') && html.startsWith(`<!DOCTYPE html>\n<!--\n${notices}\n-->\n`));
   const data = (before, after) => html.split(before)[1]?.split(after)[0];
   assert.equal(data('data:font/woff2;base64,', ')'), built('face.woff2').toString('base64'));
-  assert.equal(data(" src='data:image/jpeg;base64,", "'"), built('pictures/background.jpg').toString('base64'));
-  assert.equal(data(" srcset='data:image/jpeg;base64,", ' 2x'), built('pictures/background@2x.jpg').toString('base64'));
+  assert.equal(data(" src='data:image/svg+xml;base64,", "'"),
+    readFileSync(new URL('../art/background.svg', import.meta.url)).toString('base64'));
 });
 
 // FLIGHTCALC_PAGE_RUNS="chromium/en-US": some runs alone (the mutation runner's quick ones).

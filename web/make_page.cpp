@@ -1,5 +1,5 @@
 // Writes the web page from the window's description: every control at its place with its text,
-// the boxes, the face, the pictures and the scripts inside one HTML file; or the description as
+// the boxes, the face, the picture and the scripts inside one HTML file; or the description as
 // JSON for the page's tests; or every character the window shows, for the face's subset.
 #include "box_name.h"
 
@@ -168,15 +168,15 @@ std::string placeStyle(const Control& c) {
 
 // Each control as the element a browser draws natively, its name as its id (attributes in single
 // quotes, escaped by escapeHtml).
-std::string element(const Control& c, std::string_view picture, std::string_view picture2x) {
+std::string element(const Control& c, std::string_view picture) {
     const std::string id = " id='" + std::string(c.name) + "'";
     const std::string style = " style='" + placeStyle(c);
     const std::string text = escapeHtml(c.text);
     switch (c.kind) {
     case Kind::Picture:
-        return "<img" + id + " alt=''" + style + "' src='data:image/jpeg;base64," +
-               base64(picture) + "' srcset='data:image/jpeg;base64," + base64(picture2x) +
-               " 2x'>\n";
+        // A drawing, sharp at every scale.
+        return "<img" + id + " alt=''" + style + "' src='data:image/svg+xml;base64," +
+               base64(picture) + "'>\n";
     case Kind::Heading:
         return "<h2" + id + " class='heading'" + style + ";text-align:center'>" + text + "</h2>\n";
     case Kind::FieldLabel:
@@ -218,8 +218,8 @@ std::string dialog(window::Box kind, std::string_view icon) {
            "</p></div><button class='ok' type='button' autofocus>OK</button></dialog>\n";
 }
 
-std::string page(const std::array<std::string, 7>& parts) {
-    const auto& [notices, style, face, picture, picture2x, core, script] = parts;
+std::string page(const std::array<std::string, 6>& parts) {
+    const auto& [notices, style, face, picture, core, script] = parts;
     std::ostringstream out;
     out << "<!DOCTYPE html>\n"
         << asComment(notices) << "<html lang=\"ru\">\n<head>\n"
@@ -240,7 +240,7 @@ std::string page(const std::array<std::string, 7>& parts) {
     }
     out << "\" data-first-focus=\"" << window::kFirstFocus << "\">\n";
     for (const Control& c : window::kControls) {
-        out << element(c, picture, picture2x);
+        out << element(c, picture);
     }
     out << "</div></div>\n"
         << dialog(window::Box::Warning, kWarningIcon) << dialog(window::Box::Error, kErrorIcon)
@@ -322,8 +322,8 @@ int main(int argc, char* argv[]) {
         written = write(argv[2], json());
     } else if (argc == 3 && mode == "--glyphs") {
         written = write(argv[2], glyphs());
-    } else if (argc == 9) {
-        std::array<std::string, 7> parts;
+    } else if (argc == 8) {
+        std::array<std::string, 6> parts;
         for (std::size_t i = 0; i < parts.size(); ++i) {
             parts.at(i) = readFile(argv[i + 2]);
         }
@@ -331,8 +331,8 @@ int main(int argc, char* argv[]) {
     } else {
         std::fputs(
             "usage: make_page --json OUT.json | --glyphs OUT.txt |\n"
-            "       make_page OUT.html NOTICES.txt STYLE.css FACE.woff2 PICTURE.jpg "
-            "PICTURE@2x.jpg CORE.js PAGE.js\n",
+            "       make_page OUT.html NOTICES.txt STYLE.css FACE.woff2 PICTURE.svg CORE.js "
+            "PAGE.js\n",
             stderr);
         return 2;
     }

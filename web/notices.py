@@ -177,8 +177,9 @@ def main():
         used.setdefault(package, set()).add(relative)
 
     out = ["Калькулятор рейса, the web page: what it carries that is not the calculator's own.",
-           "Each part is named with the Debian package it was built from and that package's",
-           "copyright and licence for it; the licence texts follow.", ""]
+           "The picture is the calculator's own art, drawn as SVG. Each part below is named with the",
+           "Debian package it was built from and that package's copyright and licence for it; the",
+           "licence texts follow.", ""]
     texts = {}
     for package in sorted(used):
         copyright = CopyrightFile(package)
