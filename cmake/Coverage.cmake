@@ -18,7 +18,7 @@ set(FLIGHTCALC_TEST_PROPERTIES FIXTURES_REQUIRED coverage)
 find_program(FLIGHTCALC_GCOVR gcovr REQUIRED)
 add_test(NAME coverage.reset
   COMMAND find ${PROJECT_BINARY_DIR} -name *.gcda -delete)
-# It informs and never fails: ARCHITECTURE.md lists what stays unreached and why.
+# It informs and never fails: docs/TESTING.md lists what stays unreached and why.
 add_test(NAME coverage.report
   COMMAND ${FLIGHTCALC_GCOVR} --config ${PROJECT_SOURCE_DIR}/gcovr.cfg --root ${PROJECT_SOURCE_DIR}
           --txt ${PROJECT_BINARY_DIR}/coverage.txt ${PROJECT_BINARY_DIR})
