@@ -76,13 +76,13 @@ QPixmap backgroundPicture(qreal devicePixelRatio) {
     if (devicePixelRatio > 1.0) {
         return QPixmap(QStringLiteral(":/background@2x.jpg"));
     }
-    // Rendered to plain RGB bytes at build time: no decoder and no image-plugin look-up at
-    // start-up.
-    const QByteArray pixels = QResource(QStringLiteral(":/background.rgb")).uncompressedData();
+    // Rendered to the screen's own pixel format at build time: no decoder, no image-plugin
+    // look-up and no conversion at start-up.
+    const QByteArray pixels = QResource(QStringLiteral(":/background.rgb32")).uncompressedData();
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): Qt's bytes are char or uchar
     const auto* bytes = reinterpret_cast<const uchar*>(pixels.constData());
-    return QPixmap::fromImage(QImage(bytes, kPictureSize.width(), kPictureSize.height(),
-                                     kPictureSize.width() * 3, QImage::Format_RGB888));
+    return QPixmap::fromImage(
+        QImage(bytes, kPictureSize.width(), kPictureSize.height(), QImage::Format_RGB32));
 }
 
 }  // namespace

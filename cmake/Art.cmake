@@ -1,6 +1,6 @@
 # The window's picture and the program's icon are SVG drawings in art/, rendered at build time by
 # Debian's rsvg-convert into the calling folder's build folder, art/:
-#   background.rgb          the 1x picture as the RGB bytes the window shows without a decoder
+#   background.rgb32        the 1x picture as the pixels the window shows without a decoder
 #   background@2x.jpg       the 2x picture for high-density screens
 #   icon/SIZE.png           16 to 512 pixels; below 32 the ring drawn thicker, so it still reads
 #   icon/maskable-512.png   for a phone's home screen, which cuts its own shape out of it
@@ -10,25 +10,27 @@ find_program(FLIGHTCALC_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(FLIGHTCALC_PNGTOPNM pngtopnm REQUIRED)
 find_program(FLIGHTCALC_CJPEG cjpeg REQUIRED)
 find_program(FLIGHTCALC_ICOTOOL icotool REQUIRED)
+# Debian's own Python, whatever else the PATH offers.
+find_program(FLIGHTCALC_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
 set(FLIGHTCALC_ART ${PROJECT_SOURCE_DIR}/art)
 set(FLIGHTCALC_ICON_SIZES 16 24 32 48 64 128 192 256 512)
 
 function(flightcalc_art)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/art)
   set(art ${FLIGHTCALC_ART})
-  set(pixels_bytes 1275759)  # 687 x 619 x 3
   add_custom_command(
-    OUTPUT ${out}/background.rgb ${out}/background@2x.jpg
+    OUTPUT ${out}/background.rgb32 ${out}/background@2x.jpg
     COMMAND ${CMAKE_COMMAND} -E make_directory ${out}
     COMMAND ${FLIGHTCALC_RSVG_CONVERT} ${art}/background.svg -o ${out}/background.png
     COMMAND ${FLIGHTCALC_RSVG_CONVERT} --zoom 2 ${art}/background.svg -o ${out}/background@2x.png
-    # The portable pixmap's 15-byte header ("P6\n687 619\n255\n") off; the size proves the rest.
-    COMMAND sh -c "\"$0\" \"$1\" | tail -c +16 >\"$2\" && [ $(stat -c %s \"$2\") = $3 ]"
-            ${FLIGHTCALC_PNGTOPNM} ${out}/background.png ${out}/background.rgb ${pixels_bytes}
+    COMMAND sh -c "\"$0\" \"$1\" >\"$2\"" ${FLIGHTCALC_PNGTOPNM} ${out}/background.png
+            ${out}/background.ppm
+    COMMAND ${FLIGHTCALC_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/rgb32.py ${out}/background.ppm
+            ${out}/background.rgb32
     COMMAND sh -c "\"$0\" \"$1\" | \"$2\" -quality 88 -outfile \"$3\""
             ${FLIGHTCALC_PNGTOPNM} ${out}/background@2x.png ${FLIGHTCALC_CJPEG}
             ${out}/background@2x.jpg
-    DEPENDS ${art}/background.svg
+    DEPENDS ${art}/background.svg ${PROJECT_SOURCE_DIR}/cmake/rgb32.py
     COMMENT "Rendering the picture at 1x and 2x"
     VERBATIM)
 
