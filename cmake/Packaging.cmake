@@ -21,10 +21,9 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/commit_time.cmake)
 
 if(WIN32)
   # For all users, into Program Files, or for the current user, into their LocalAppData\Programs,
-  # with one Start-menu entry and an entry in Apps & features that uninstalls it. Debian's
-  # makensis builds 32-bit installers unless told the target. The
-  # installer is made from the project's NSIS.template.in, beside this file: CPack's own, in
-  # Russian, aware of a running copy and of the installed version (its head lists what differs).
+  # with one Start-menu entry and an entry in Apps & features that uninstalls it. The installer is
+  # made from the project's NSIS.template.in, beside this file, which CPack finds before its own
+  # (its head lists what the installer does).
   list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
   # Apps & features names the publisher of the version sheet.
   set(CPACK_PACKAGE_VENDOR "${FLIGHTCALC_PUBLISHER}")
@@ -37,11 +36,6 @@ if(WIN32)
   set(CPACK_NSIS_DISPLAY_NAME "Калькулятор рейса")
   set(CPACK_NSIS_PACKAGE_NAME "Калькулятор рейса ${PROJECT_VERSION}")
   set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-  set(CPACK_NSIS_DEFINES "Target amd64-unicode
-  ; CPack's uninstaller removes our key but leaves the vendor's above it, empty: remove it last.
-  Function un.onUninstSuccess
-    DeleteRegKey /ifempty SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'
-  FunctionEnd")
   # The program's own icon on the installer, the uninstaller, and (from the program's
   # resources) the Start-menu entry and Apps & features.
   set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/app/art/icon/flightcalc.ico)
@@ -52,8 +46,6 @@ if(WIN32)
   set(CPACK_FLIGHTCALC_SETUP_DESCRIPTION "Установка и удаление «Калькулятор рейса»")
   set(CPACK_FLIGHTCALC_COPYRIGHT "${FLIGHTCALC_COPYRIGHT}")
   set(CPACK_FLIGHTCALC_BRANDING_TEXT "Калькулятор рейса ${PROJECT_VERSION}")
-  set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-  set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
   set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
   # The archive holds the program alone, to be run from wherever it is unpacked.
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
