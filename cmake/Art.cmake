@@ -10,7 +10,7 @@ find_program(FLIGHTCALC_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(FLIGHTCALC_PNGTOPNM pngtopnm REQUIRED)
 find_program(FLIGHTCALC_CJPEG cjpeg REQUIRED)
 find_program(FLIGHTCALC_ICOTOOL icotool REQUIRED)
-# Debian's own Python, whatever else the PATH offers.
+# Debian's own Python, whatever else the PATH offers (the notices' writers use it too).
 find_program(FLIGHTCALC_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
 set(FLIGHTCALC_ART ${PROJECT_SOURCE_DIR}/art)
 set(FLIGHTCALC_ICON_SIZES 16 24 32 48 64 128 192 256 512)
