@@ -15,6 +15,9 @@ fits none of these stops the build: nothing goes into the program unnamed.
   third_party_notices.py --map M --build-dir B --qt-prefix P --qt-source S --out NOTICES.txt
       [--resource FILE]...
   third_party_notices.py --check --map M ... NOTICES.txt   fails if a linked component is unnamed
+  third_party_notices.py --cves LIST --map M ...    fails if a listed CVE is linked unpatched
+The static Qt's folder may hold flightcalc-qt-unity.txt, the sources inside each of its unity
+objects, and flightcalc-qt-patches.txt, the patches it was built with (cmake/qt-patches/series).
 """
 import argparse
 import collections
@@ -48,7 +51,14 @@ def under(path, folder):
 class QtSource:
     """The attribution entries and file names of the Qt source the static Qt was built from."""
 
-    def __init__(self, source_dir):
+    def __init__(self, source_dir, unity_list=None):
+        # A unity object holds several sources: their names, from the Qt build.
+        self.unity = {}
+        if unity_list and os.path.exists(unity_list):
+            with open(unity_list, encoding="utf-8") as f:
+                for line in f:
+                    archive, member, *sources = line.split()
+                    self.unity[(archive, member)] = sources
         tarballs = [f for f in os.listdir(source_dir) if f.endswith(".orig.tar.xz")]
         if len(tarballs) != 1:
             sys.exit(f"notices: no single .orig.tar.xz in {source_dir}")
@@ -107,7 +117,8 @@ class QtSource:
 
     def entries_for(self, member, archive):
         name = re.sub(r"\.(obj|o)$", "", os.path.basename(member))
-        sources = self.by_name.get(name, [])
+        sources = self.unity.get((os.path.basename(archive or ""), os.path.basename(member))) \
+            or self.by_name.get(name, [])
         # A library Qt bundles on its own (libQt6BundledZLIB.a) is built from its own folder.
         bundled = re.match(r"libQt6Bundled([A-Za-z0-9]+)\.a$", os.path.basename(archive or ""))
         if bundled:
@@ -152,9 +163,68 @@ def debian_package(path):
         return package, version, f.read()
 
 
+def read_patches(path):
+    """(folder, file, CVEs, origin) of each patch the Qt was built with, in order."""
+    patches = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                folder, name, cves, origin = line.split(None, 3)
+                patches.append((os.path.normpath(folder), name,
+                                [] if cves == "-" else cves.split(","), origin.strip()))
+    return patches
+
+
+def patches_of(patches, scopes):
+    """The patches made in a component's folders ("." for Qt's own code)."""
+    return [p for p in patches
+            if any(s == p[0] or s.startswith(p[0] + "/") for s in scopes if p[0] != ".")
+            or (scopes == ["."] and p[0] == ".")]
+
+
+def patch_lines(patches):
+    return [f"Patched: {name}{' (' + ', '.join(cves) + ')' if cves else ''}, {origin}"
+            for _, name, cves, origin in patches]
+
+
+def version_key(version):
+    return tuple(int(n) for n in re.findall(r"\d+", version))
+
+
+def check_cves(args, qt_bundled):
+    """Fails if a CVE of the list is in the program: its component linked, older than the fix,
+    its code (the symbols the list names, or else any) in the link, and no patch naming it."""
+    with open(args.map, encoding="utf-8", errors="replace") as f:
+        symbols = f.read().split("Linker script and memory map", 1)[-1]
+    patches = args.patches
+    linked = {entry["id"]: (entry["version"], patches_of(patches, entry["scopes"]))
+              for entry, _ in qt_bundled.values()}
+    linked["qtbase"] = (args.qt_version.split()[0], patches_of(patches, ["."]))
+    failures = []
+    with open(args.cves, encoding="utf-8") as f:
+        rows = [line.split() for line in f if line.strip() and not line.startswith("#")]
+    for component, cve, fixed, *code in rows:
+        version, patched = linked.get(component, (None, []))
+        if version is None:
+            state = "not linked"
+        elif fixed != "-" and version_key(version) >= version_key(fixed):
+            state = f"{version}, fixed in {fixed}"
+        elif code and not any(name in symbols for name in code):
+            state = f"{version}, its code not linked"
+        elif any(cve in p[2] for p in patched):
+            state = f"{version}, patched"
+        else:
+            state = f"{version}, LINKED UNPATCHED"
+            failures.append(cve)
+        print(f"cves: {component} {cve}: {state}")
+    if failures:
+        sys.exit("cves: the program carries " + ", ".join(failures))
+
+
 def collect(args):
     """Components in a fixed order: Qt's modules, Qt's bundled code, this machine's packages."""
-    qt = QtSource(args.qt_source) if args.qt_source else None
+    qt = QtSource(args.qt_source, args.qt_prefix and os.path.join(
+        args.qt_prefix, "flightcalc-qt-unity.txt")) if args.qt_source else None
     qt_modules = collections.defaultdict(set)
     qt_bundled = collections.OrderedDict()
     packages = collections.OrderedDict()
@@ -198,7 +268,8 @@ def write(args, qt, qt_modules, qt_bundled, packages):
                 f"Licence: {QT_LICENCE[1]}",
                 "Copyright (C) The Qt Company Ltd. and other contributors.",
                 "Linked from: " + ", ".join(sorted(set().union(*qt_modules.values()))),
-                "Qt is linked statically. " + args.relink_note, ""]
+                "Qt is linked statically. " + args.relink_note]
+        out += patch_lines(patches_of(args.patches, ["."])) + [""]
         for name in (QT_LICENCE[0], "GPL-3.0-only"):
             licence(qt.texts[f"LICENSES/{name}.txt"], f"Qt ({name})")
     for entry, archives in qt_bundled.values():
@@ -206,7 +277,8 @@ def write(args, qt, qt_modules, qt_bundled, packages):
         out += [f"== {entry['name']}{' ' + entry['version'] if entry['version'] else ''}"
                 f" (bundled with Qt) ==",
                 f"Licence: {entry['licence']}", copyright_text.strip(),
-                "Linked from: " + ", ".join(sorted(archives)), ""]
+                "Linked from: " + ", ".join(sorted(archives))]
+        out += patch_lines(patches_of(args.patches, entry["scopes"])) + [""]
         for path in entry["licence_files"]:
             licence(qt.texts[path], entry["name"])
     for (package, version, copyright_text), paths in packages.values():
@@ -232,7 +304,10 @@ def main():
     parser.add_argument("--relink-note", default="")
     parser.add_argument("--out")
     parser.add_argument("--check", metavar="NOTICES")
+    parser.add_argument("--cves", metavar="LIST")
     args = parser.parse_args()
+    series = args.qt_prefix and os.path.join(args.qt_prefix, "flightcalc-qt-patches.txt")
+    args.patches = read_patches(series) if series and os.path.exists(series) else []
     if args.check:
         # Read apart from the attribution: every file the link took from outside the program's
         # own build, and the package of each of this machine's, is named in the notices.
@@ -252,6 +327,9 @@ def main():
         print(f"notices: {args.check} names all {len(names)} files and packages the link used")
         return
     components = collect(args)
+    if args.cves:
+        check_cves(args, components[2])
+        return
     text = write(args, *components)
     with open(args.out, "w", encoding="utf-8") as f:
         f.write(text)

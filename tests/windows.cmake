@@ -46,7 +46,10 @@ set_tests_properties(dll_search PROPERTIES RESOURCE_LOCK xvfb LABELS start)
 # The notices beside the program name every file and package its link used.
 add_test(NAME notices
   COMMAND ${FLIGHTCALC_NOTICES_COMMAND} --check ${PROJECT_BINARY_DIR}/app/THIRD-PARTY-NOTICES.txt)
-set_tests_properties(notices PROPERTIES LABELS package)
+# No vulnerability of the project's list is in the program unfixed.
+add_test(NAME cves COMMAND ${FLIGHTCALC_NOTICES_COMMAND} --qt-version ${Qt6_VERSION}
+  --cves ${PROJECT_SOURCE_DIR}/cmake/windows-cves.txt)
+set_tests_properties(notices cves PROPERTIES LABELS package)
 # Every DLL the program loads comes with every Windows 10 and 11: the system's own and the
 # api-ms-win-* sets its loader maps onto them. Wine carries more (msvcp*, vcruntime*, d3dx9_*),
 # which a user's Windows may lack, so the list is written out.
