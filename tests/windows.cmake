@@ -31,10 +31,23 @@ target_link_libraries(plain_window PRIVATE comdlg32 imm32 ole32 oleaut32 runtime
 # common controls bring uxtheme.dll).
 target_sources(plain_window PRIVATE ${PROJECT_BINARY_DIR}/app/flightcalc.rc)
 add_dependencies(plain_window flightcalc_icon)
-foreach(target planted_dll plain_window)
+# What a screen reader hears of the window on Qt's Windows platform, through UI Automation: each
+# text field its caption, each button its caption and its column's heading. Compared as sorted
+# lines: the order of the automation tree is Qt's, not what is tested.
+add_executable(uia_names windows_uia_names.cpp)
+target_link_libraries(uia_names PRIVATE ole32 oleaut32 uuid)
+target_link_options(uia_names PRIVATE -municode)
+foreach(target planted_dll plain_window uia_names)
   target_link_options(${target} PRIVATE -static)
   target_link_libraries(${target} PRIVATE flightcalc_warnings)
 endforeach()
+add_test(NAME uia_names COMMAND sh -c [[xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$1" \
+  "$(printf 'Z:%s' "$2" | sed 's|/|\\|g')" >"$4" && LC_ALL=C sort -o "$4" "$4" &&
+  LC_ALL=C sort "$3" | diff -u - "$4"]]
+  ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:uia_names> $<TARGET_FILE:flightcalc>
+  ${CMAKE_CURRENT_SOURCE_DIR}/windows_uia_names.txt ${CMAKE_CURRENT_BINARY_DIR}/uia_names.txt)
+set_tests_properties(uia_names PROPERTIES RESOURCE_LOCK xvfb LABELS start
+  ENVIRONMENT WINEQT_QPA_PLATFORM=windows)
 string(REPLACE objdump strings strings_program ${CMAKE_OBJDUMP})
 add_test(NAME dll_search
   COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:flightcalc> -DCONTROL=$<TARGET_FILE:plain_window>
