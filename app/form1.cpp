@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRawFont>
 #include <QResource>
 #include <QScreen>
 
@@ -46,15 +47,35 @@ QFont dialogFont() {
     return font;
 }
 
+// Whether the face draws every letter of every heading itself, with no other face filling in.
+bool drawsEveryHeading(const QFont& font) {
+    const QRawFont face = QRawFont::fromFont(font, QFontDatabase::Cyrillic);
+    for (const window::Control& c : window::kControls) {
+        if (c.kind != window::Kind::Heading) {
+            continue;
+        }
+        for (const uint letter : fromView(c.text).toUcs4()) {
+            if (!face.supportsCharacter(letter)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 QFont headingFont() {
     // The classic face only where it draws Cyrillic (a Windows of another language has it for
-    // Latin alone), else the condensed face: never a mix of two faces in one heading.
-    const QString classic = fromView(window::kHeadingClassicFace);
-    QFont font(QFontDatabase::writingSystems(classic).contains(QFontDatabase::Cyrillic)
-                   ? classic
-                   : fromView(window::kFace));
-    font.setPointSizeF(window::kHeadingPoints);  // a new QFont's normal weight, no decoration
-    return font;
+    // Latin alone, and Wine's has the code page but not the letters), else the condensed face:
+    // never a mix of two faces in one heading.
+    QFont classic(fromView(window::kHeadingClassicFace));
+    classic.setPointSizeF(window::kHeadingPoints);  // a new QFont's normal weight, no decoration
+    if (QFontDatabase::writingSystems(classic.family()).contains(QFontDatabase::Cyrillic) &&
+        drawsEveryHeading(classic)) {
+        return classic;
+    }
+    QFont condensed(fromView(window::kFace));
+    condensed.setPointSizeF(window::kHeadingPoints);
+    return condensed;
 }
 
 // The three buttons share their caption; a screen reader tells them apart by their column, named

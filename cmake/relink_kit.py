@@ -23,7 +23,7 @@ KIT_CMAKE = """\
 #   cmake --build build          (the program is build/flightcalc.exe)
 #
 # QT-BUILD.txt names the Qt the shipped program was linked against; with that Qt and the same
-# MinGW-w64 (Debian 12's) the result is, byte for byte, the flightcalc.exe that was shipped.
+# MinGW-w64 (Debian 13's) the result is, byte for byte, the flightcalc.exe that was shipped.
 cmake_minimum_required(VERSION 3.25)
 project(flightcalc_relink LANGUAGES CXX)
 find_path(QT_PREFIX lib/libQt6Core.a PATHS ${{CMAKE_PREFIX_PATH}} REQUIRED
@@ -42,6 +42,10 @@ target_link_options(flightcalc PRIVATE
 {options})
 target_link_libraries(flightcalc PRIVATE
 {libraries})
+# As the build did: the import section writable again, where the delay-loaded calls write.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(TARGET flightcalc POST_BUILD
+  COMMAND Python3::Interpreter ${{kit}}/writable_idata.py $<TARGET_FILE:flightcalc> VERBATIM)
 """
 
 
@@ -125,6 +129,8 @@ def main():
         add("CMakeLists.txt", text)
         with open(args.qt_build, "rb") as f:
             add("QT-BUILD.txt", f.read())
+        with open(os.path.join(os.path.dirname(__file__), "writable_idata.py"), "rb") as f:
+            add("writable_idata.py", f.read())
         for name in sorted(files):
             with open(files[name], "rb") as f:
                 add(name, f.read())

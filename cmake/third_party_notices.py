@@ -17,7 +17,7 @@ fits none of these stops the build: nothing goes into the program unnamed.
   third_party_notices.py --check --map M ... NOTICES.txt   fails if a linked component is unnamed
   third_party_notices.py --cves LIST --map M ...    fails if a listed CVE is linked unpatched
 The static Qt's folder may hold flightcalc-qt-unity.txt, the sources inside each of its unity
-objects, and flightcalc-qt-patches.txt, the patches it was built with (cmake/qt-patches/series).
+objects, and flightcalc-qt-patches/, the patches it was built with (cmake/qt-patches).
 """
 import argparse
 import collections
@@ -108,7 +108,9 @@ class QtSource:
             yield {
                 "id": entry["Id"], "name": entry["Name"], "version": entry.get("Version", ""),
                 "licence": f'{entry.get("License", "")} ({entry.get("LicenseId", "")})',
-                "copyright": entry.get("Copyright", ""), "scopes": scopes,
+                # A string, or (in newer Qt) a list of lines.
+                "copyright": "\n".join(entry.get("Copyright") or []) if isinstance(
+                    entry.get("Copyright"), list) else entry.get("Copyright", ""), "scopes": scopes,
                 "licence_files": [os.path.normpath(os.path.join(folder, f)) for f in licences],
                 "copyright_file": copyright_file and os.path.normpath(os.path.join(folder, copyright_file)),
                 "files": [os.path.normpath(os.path.join(folder, f))
@@ -163,28 +165,33 @@ def debian_package(path):
         return package, version, f.read()
 
 
-def read_patches(path):
-    """(folder, file, CVEs, origin) of each patch the Qt was built with, in order."""
+def read_patches(folder):
+    """(folder, file, CVEs, origin, files it changes) of each patch the Qt was built with."""
     patches = []
-    with open(path, encoding="utf-8") as f:
+    with open(os.path.join(folder, "series"), encoding="utf-8") as f:
         for line in f:
             if line.strip() and not line.startswith("#"):
-                folder, name, cves, origin = line.split(None, 3)
-                patches.append((os.path.normpath(folder), name,
-                                [] if cves == "-" else cves.split(","), origin.strip()))
+                where, name, cves, origin = line.split(None, 3)
+                with open(os.path.join(folder, name), encoding="utf-8") as patch:
+                    # patch -p1: the first part of each path is dropped.
+                    changed = [os.path.normpath(os.path.join(where, path.split("/", 1)[1]))
+                               for path in re.findall(r"^\+\+\+ (\S+)", patch.read(), re.M)]
+                patches.append((os.path.normpath(where), name,
+                                [] if cves == "-" else cves.split(","), origin.strip(), changed))
     return patches
 
 
 def patches_of(patches, scopes):
-    """The patches made in a component's folders ("." for Qt's own code)."""
-    return [p for p in patches
-            if any(s == p[0] or s.startswith(p[0] + "/") for s in scopes if p[0] != ".")
-            or (scopes == ["."] and p[0] == ".")]
+    """The patches that change a component's files ("." for Qt's own code: its own patches)."""
+    if scopes == ["."]:
+        return [p for p in patches if p[0] == "."]
+    return [p for p in patches if p[0] != "." and any(
+        path == s or path.startswith(s + "/") for path in p[4] for s in scopes)]
 
 
 def patch_lines(patches):
     return [f"Patched: {name}{' (' + ', '.join(cves) + ')' if cves else ''}, {origin}"
-            for _, name, cves, origin in patches]
+            for _, name, cves, origin, _ in patches]
 
 
 def version_key(version):
@@ -306,8 +313,8 @@ def main():
     parser.add_argument("--check", metavar="NOTICES")
     parser.add_argument("--cves", metavar="LIST")
     args = parser.parse_args()
-    series = args.qt_prefix and os.path.join(args.qt_prefix, "flightcalc-qt-patches.txt")
-    args.patches = read_patches(series) if series and os.path.exists(series) else []
+    patches = args.qt_prefix and os.path.join(args.qt_prefix, "flightcalc-qt-patches")
+    args.patches = read_patches(patches) if patches and os.path.isdir(patches) else []
     if args.check:
         # Read apart from the attribution: every file the link took from outside the program's
         # own build, and the package of each of this machine's, is named in the notices.

@@ -25,7 +25,7 @@ endforeach()
 # Started from a folder holding DLLs named like Windows' own, the program loads none of them.
 add_library(planted_dll SHARED windows_planted_dll.cpp)
 add_executable(plain_window WIN32 windows_plain_window.cpp)
-target_link_libraries(plain_window PRIVATE comdlg32 imm32 ole32 oleaut32 runtimeobject shcore
+target_link_libraries(plain_window PRIVATE comdlg32 imm32 ole32 oleaut32 runtimeobject setupapi shcore
   shell32 shlwapi synchronization ws2_32)
 # With the program's manifest and version sheet: Wine acts on them before main (the manifest's
 # common controls bring uxtheme.dll).
@@ -41,9 +41,10 @@ foreach(target planted_dll plain_window uia_names)
   target_link_options(${target} PRIVATE -static)
   target_link_libraries(${target} PRIVATE flightcalc_warnings)
 endforeach()
-add_test(NAME uia_names COMMAND sh -c [[xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$1" \
-  "$(printf 'Z:%s' "$2" | sed 's|/|\\|g')" >"$4" && LC_ALL=C sort -o "$4" "$4" &&
-  LC_ALL=C sort "$3" | diff -u - "$4"]]
+# Wine's start on a new display is tried twice, as for the window tests above.
+add_test(NAME uia_names COMMAND sh -c [[names() { xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$1" \
+  "$(printf 'Z:%s' "$2" | sed 's|/|\\|g')" >"$4"; }
+  { names || names; } && LC_ALL=C sort -o "$4" "$4" && LC_ALL=C sort "$3" | diff -u - "$4"]]
   ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:uia_names> $<TARGET_FILE:flightcalc>
   ${CMAKE_CURRENT_SOURCE_DIR}/windows_uia_names.txt ${CMAKE_CURRENT_BINARY_DIR}/uia_names.txt)
 set_tests_properties(uia_names PROPERTIES RESOURCE_LOCK xvfb LABELS start

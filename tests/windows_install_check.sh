@@ -36,7 +36,7 @@ keys='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 old=$build/install-check-old
 rm -rf "$old"
-cmake --install "$build" --prefix "$old/files" --strip >/dev/null
+cmake --install "$build" --prefix "$old/files" >/dev/null
 echo 'flightcalc 1.0' >>"$old/files/flightcalc.exe"
 echo 'only in 1.0' >"$old/files/readme-1.0.txt"
 (cd "$old" && cpack -G NSIS -R 1.0 -B "$old" --config "$build/CPackConfig.cmake" \

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 #include <imm.h>
 #include <roapi.h>
+#include <setupapi.h>
 #include <shellscalingapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -24,6 +25,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPSTR /*lpC
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         SysFreeString(nullptr);
         RoInitialize(RO_INIT_SINGLETHREADED);
+        SetupDiDestroyDeviceInfoList(nullptr);
         WindowsDeleteString(nullptr);
         GetDpiForMonitor(nullptr, MDT_EFFECTIVE_DPI, nullptr, nullptr);
         SHGetFolderPathW(nullptr, 0, nullptr, 0, nullptr);

@@ -39,7 +39,11 @@ HWND windowOf(const PROCESS_INFORMATION& program) {
             }
         }
     }
-    throw Failure{"the program's window (it ended, or showed none in a minute)", E_FAIL};
+    DWORD status = 0;
+    GetExitCodeProcess(program.hProcess, &status);
+    throw Failure{status == STILL_ACTIVE ? "the program's window (none in a minute)"
+                                         : "the program's window (the program ended first)",
+                  E_FAIL};
 }
 
 // Each text field's and button's type and name, of the window's own controls.
@@ -62,10 +66,11 @@ void printNames(HWND window) {
         check(found->GetElement(i, &element), "GetElement");
         CONTROLTYPEID type = 0;
         check(element->get_CurrentControlType(&type), "get_CurrentControlType");
-        // The frame (the title bar and its buttons) is the system's, not the program's.
+        // The frame (the title bar and its buttons) is the system's ("Win32"), not Qt's; Wine
+        // names no framework, nor shows the frame's buttons.
         BSTR framework = nullptr;
-        check(element->get_CurrentFrameworkId(&framework), "get_CurrentFrameworkId");
-        const bool ours = framework != nullptr && std::wstring_view(framework) == L"Qt";
+        const bool ours = FAILED(element->get_CurrentFrameworkId(&framework)) ||
+                          framework == nullptr || std::wstring_view(framework) == L"Qt";
         SysFreeString(framework);
         if (ours && (type == UIA_EditControlTypeId || type == UIA_ButtonControlTypeId)) {
             BSTR name = nullptr;
