@@ -41,14 +41,16 @@ foreach(target planted_dll plain_window uia_names)
   target_link_options(${target} PRIVATE -static)
   target_link_libraries(${target} PRIVATE flightcalc_warnings)
 endforeach()
-# Wine's start on a new display is tried twice, as for the window tests above.
+# Wine's start on a new display is tried twice, as for the window tests above, and in a prefix of
+# its own: one the unit tests share keeps its server, and its first display, while they run.
 add_test(NAME uia_names COMMAND sh -c [[names() { xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$1" \
-  "$(printf 'Z:%s' "$2" | sed 's|/|\\|g')" >"$4"; }
-  { names || names; } && LC_ALL=C sort -o "$4" "$4" && LC_ALL=C sort "$3" | diff -u - "$4"]]
+  "$(printf 'Z:%s' "$2" | sed 's|/|\\|g')" >"$3"; }
+  { names "$1" "$2" "$4" || names "$1" "$2" "$4"; } && LC_ALL=C sort -o "$4" "$4" &&
+  LC_ALL=C sort "$3" | diff -u - "$4"]]
   ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:uia_names> $<TARGET_FILE:flightcalc>
   ${CMAKE_CURRENT_SOURCE_DIR}/windows_uia_names.txt ${CMAKE_CURRENT_BINARY_DIR}/uia_names.txt)
 set_tests_properties(uia_names PROPERTIES RESOURCE_LOCK xvfb LABELS start
-  ENVIRONMENT WINEQT_QPA_PLATFORM=windows)
+  ENVIRONMENT "WINEQT_QPA_PLATFORM=windows;FLIGHTCALC_WINE_PREFIXES=${CMAKE_CURRENT_BINARY_DIR}/uia-wine")
 string(REPLACE objdump strings strings_program ${CMAKE_OBJDUMP})
 add_test(NAME dll_search
   COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:flightcalc> -DCONTROL=$<TARGET_FILE:plain_window>
