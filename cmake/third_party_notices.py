@@ -109,8 +109,8 @@ class QtSource:
                 "id": entry["Id"], "name": entry["Name"], "version": entry.get("Version", ""),
                 "licence": f'{entry.get("License", "")} ({entry.get("LicenseId", "")})',
                 # A string, or (in newer Qt) a list of lines.
-                "copyright": "\n".join(entry.get("Copyright") or []) if isinstance(
-                    entry.get("Copyright"), list) else entry.get("Copyright", ""), "scopes": scopes,
+                "copyright": "\n".join(c) if isinstance(c := entry.get("Copyright", ""), list)
+                else c, "scopes": scopes,
                 "licence_files": [os.path.normpath(os.path.join(folder, f)) for f in licences],
                 "copyright_file": copyright_file and os.path.normpath(os.path.join(folder, copyright_file)),
                 "files": [os.path.normpath(os.path.join(folder, f))
@@ -203,10 +203,9 @@ def check_cves(args, qt_bundled):
     its code (the symbols the list names, or else any) in the link, and no patch naming it."""
     with open(args.map, encoding="utf-8", errors="replace") as f:
         symbols = f.read().split("Linker script and memory map", 1)[-1]
-    patches = args.patches
-    linked = {entry["id"]: (entry["version"], patches_of(patches, entry["scopes"]))
+    linked = {entry["id"]: (entry["version"], patches_of(args.patches, entry["scopes"]))
               for entry, _ in qt_bundled.values()}
-    linked["qtbase"] = (args.qt_version.split()[0], patches_of(patches, ["."]))
+    linked["qtbase"] = (args.qt_version.split()[0], patches_of(args.patches, ["."]))
     failures = []
     with open(args.cves, encoding="utf-8") as f:
         rows = [line.split() for line in f if line.strip() and not line.startswith("#")]
